@@ -1,0 +1,3 @@
+set(TESSELUNE_MINGW_TRIPLE i686-w64-mingw32)
+set(TESSELUNE_MINGW_ARCH x86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,3 @@
+set(TESSELUNE_MINGW_TRIPLE x86_64-w64-mingw32)
+set(TESSELUNE_MINGW_ARCH AMD64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

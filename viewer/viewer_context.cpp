@@ -1,0 +1,29 @@
+#include "viewer_context.h"
+
+#include "gl_context.h"
+
+ViewerContext::~ViewerContext() { StopViewer(*this); }
+
+int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height) {
+    if (CreateGLContext(context, window, width, height) != 0 ||
+        SetUpScene(context, kSnapshotPath) != 0) {
+        StopViewer(context);
+        return 1;
+    }
+    context.ready = 1;
+    return 0;
+}
+
+void StopViewer(ViewerContext& context) {
+    context.ready = 0;
+    context.vertexPositions.reset();
+    context.indices.reset();
+    context.textureCoordinates.reset();
+    ReleaseGLContext(context);
+}
+
+void RenderFrame(ViewerContext& context) {
+    if (context.ready != 1) return;
+    DrawFrame(context);
+    SwapFrameBuffers(context);
+}

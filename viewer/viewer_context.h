@@ -1,0 +1,47 @@
+// The viewer's one program-wide object and the routines that start and stop it.
+#pragma once
+
+#include "scene.h"
+#include "snapshot_image.h"
+
+#include <cstdint>
+#include <memory>
+
+// NOTE: these are the tags behind the STRICT handle types of <windows.h>
+// (HWND is HWND__*), so the context can hold real handles without the
+// portable code seeing Windows headers.
+struct HWND__;
+struct HDC__;
+struct HGLRC__;
+
+struct ViewerContext {
+    ViewerContext() = default;
+    ViewerContext(const ViewerContext&) = delete;
+    ViewerContext& operator=(const ViewerContext&) = delete;
+    ~ViewerContext();
+
+    HWND__* window = nullptr;
+    HDC__* deviceContext = nullptr;
+    HGLRC__* glContext = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t ready = 0;
+    float spinAngle = 0;
+    std::unique_ptr<float[]> vertexPositions;
+    std::unique_ptr<std::uint32_t[]> indices;
+    std::unique_ptr<float[]> textureCoordinates;
+    LightSetting light;
+    MaterialSetting material;
+    SnapshotImage picture;
+    MeshVertex vertices[kMeshVertexCount];
+    MeshTriangle triangles[kMeshTriangleCount];
+};
+
+// Makes the GL context and the scene; on failure releases what was made.
+int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height);
+
+// Safe to call any number of times: each resource is released once.
+void StopViewer(ViewerContext& context);
+
+// Draws and shows one frame while the viewer is ready.
+void RenderFrame(ViewerContext& context);

@@ -1,0 +1,98 @@
+#include "viewer_window.h"
+
+#include "viewer_context.h"
+
+namespace {
+
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 768;
+
+ViewerContext* ContextOf(HWND window) {
+    return reinterpret_cast<ViewerContext*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    if (ViewerContext* context = ContextOf(window)) RenderFrame(*context);
+    EndPaint(window, &paint);
+}
+
+void OnKeyDown(HWND window) {
+    if (ViewerContext* context = ContextOf(window)) StopViewer(*context);
+    PostQuitMessage(0);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ViewerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint(window);
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_CLASSDC;
+    windowClass.lpfnWndProc = ViewerWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kViewerWindowName;
+    if (!RegisterClassExA(&windowClass)) return nullptr;
+
+    ShowCursor(FALSE);
+
+    HWND window = CreateWindowExA(0, kViewerWindowName, kViewerWindowName, WS_POPUP, 0, 0,
+                                  kWindowWidth, kWindowHeight, GetDesktopWindow(), nullptr,
+                                  instance, nullptr);
+    if (!window) {
+        UnregisterClassA(kViewerWindowName, instance);
+        return nullptr;
+    }
+    // NOTE: set before the first WM_PAINT, which ShowWindow may send; that
+    // paint draws nothing because the context is not ready yet.
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&context));
+
+    ShowWindow(window, SW_SHOWDEFAULT);
+    UpdateWindow(window);
+    return window;
+}
+
+int RunMessageLoop(ViewerContext& context) {
+    MSG message = {};
+    bool quitting = false;
+    while (!quitting) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) quitting = true;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        RenderFrame(context);
+    }
+    return int(message.wParam);
+}
+
+int RunViewer(ViewerContext& context, HINSTANCE instance) {
+    HWND window = OpenViewerWindow(context, instance);
+    if (!window) return 0;
+
+    RECT client;
+    GetClientRect(window, &client);
+    if (StartViewer(context, window, client.right - client.left, client.bottom - client.top) != 0) {
+        return 0;
+    }
+    const int exitCode = RunMessageLoop(context);
+    StopViewer(context);
+    UnregisterClassA(kViewerWindowName, instance);
+    return exitCode;
+}

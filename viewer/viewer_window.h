@@ -1,0 +1,21 @@
+// The viewer's borderless window, its window procedure and its busy loop.
+#pragma once
+
+#include <windows.h>
+
+struct ViewerContext;
+
+inline constexpr char kViewerWindowName[] = "Tesselune_VC";
+
+// Registers the class, hides the cursor for good and shows the 1024 x 768
+// window at the top-left corner; nullptr (with the class unregistered) when
+// the window cannot be had.
+HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance);
+
+// Draws a frame per pass without ever waiting; returns WM_QUIT's wParam.
+int RunMessageLoop(ViewerContext& context);
+
+// The viewer's whole life on the calling thread; its result is the exit code.
+int RunViewer(ViewerContext& context, HINSTANCE instance);
+
+LRESULT CALLBACK ViewerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
