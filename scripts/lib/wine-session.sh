@@ -1,0 +1,38 @@
+# Sourced by the scripts: a virtual screen and one Wine prefix for a run.
+# wine_session_start DIR [WIDTHxHEIGHT] starts Xvfb (unless TESSELUNE_KEEP_DISPLAY
+# is set and a DISPLAY exists) and boots a prefix in DIR; wine_session_stop ends both.
+
+wine_session_start() {
+    local prefix=$1 screen=${2:-1280x1024}
+    export WINEPREFIX=$prefix
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+
+    if [ -z "${TESSELUNE_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+        local number=90
+        while [ -e /tmp/.X11-unix/X$number ] || [ -e /tmp/.X$number-lock ]; do number=$((number + 1)); done
+        Xvfb ":$number" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
+        WINE_SESSION_XVFB=$!
+        export DISPLAY=":$number"
+        local tries=0
+        until xdpyinfo >/dev/null 2>&1; do
+            tries=$((tries + 1))
+            [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
+            sleep 0.1
+        done
+    fi
+
+    mkdir -p "$WINEPREFIX"
+    # One wineserver for the whole run: each test then starts in a second.
+    wineserver -k >/dev/null 2>&1
+    wineserver -p || return 1
+    wineboot -i >/dev/null 2>&1
+}
+
+wine_session_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${WINE_SESSION_XVFB:-}" ]; then
+        kill "$WINE_SESSION_XVFB" 2>/dev/null || true
+        wait "$WINE_SESSION_XVFB" 2>/dev/null || true
+    fi
+}
