@@ -4,6 +4,7 @@
 
 wine_session_start() {
     local prefix=$1 screen=${2:-1280x1024}
+    WINE_SESSION_XVFB=
     export WINEPREFIX=$prefix
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
