@@ -71,15 +71,22 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance) {
 int RunMessageLoop(ViewerContext& context) {
     MSG message = {};
     bool quitting = false;
+    int exitCode = 0;
     while (!quitting) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) quitting = true;
+            // NOTE: the pass goes on draining the queue after WM_QUIT, and a
+            // key-up or timer message may still follow it, so its code is
+            // kept here rather than read from the last message.
+            if (message.message == WM_QUIT) {
+                quitting = true;
+                exitCode = int(message.wParam);
+            }
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
         RenderFrame(context);
     }
-    return int(message.wParam);
+    return exitCode;
 }
 
 int RunViewer(ViewerContext& context, HINSTANCE instance) {
