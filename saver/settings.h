@@ -10,3 +10,22 @@ extern std::int16_t BgmKind;    // 0 no music, 1 audio CD, 2 music file
 extern std::int16_t BgmRepeat;  // audio-CD track to repeat; 0 plays the disc on
 extern std::string BgmFile;     // full path of the MP3 or WAV file, or empty
 extern std::string BgmFolder;   // where the file chooser starts; never stored
+
+// What LoadSettings reads from the platform. It only reads: loading never
+// writes the settings file.
+class SettingsSource {
+  public:
+    virtual ~SettingsSource() = default;
+    virtual std::string ProgramFolder() const = 0;
+    virtual std::string IniRead(const std::string& section, const std::string& key,
+                                const std::string& path) const = 0;
+    virtual bool FileExists(const std::string& path) const = 0;
+};
+
+// Fills the four variables from the settings file. Every step is guarded: a
+// step that fails leaves its variable as it was. A stored music file that
+// cannot be opened is dropped, and with it the music-file choice.
+void LoadSettings(const SettingsSource& source);
+
+// Win32 layer: LoadSettings over the settings file beside the program.
+void LoadSettings();

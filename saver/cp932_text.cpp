@@ -1,0 +1,18 @@
+#include "cp932_text.h"
+
+bool IsCp932LeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::size_t Cp932CharacterLength(std::string_view text, std::size_t index) {
+    const bool lead = IsCp932LeadByte(static_cast<unsigned char>(text[index]));
+    return lead && index + 1 < text.size() ? 2 : 1;
+}
+
+std::string_view LeftCharacters(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t taken = 0; taken < count && end < text.size(); ++taken) {
+        end += Cp932CharacterLength(text, end);
+    }
+    return text.substr(0, end);
+}
