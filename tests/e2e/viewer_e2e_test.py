@@ -1,0 +1,327 @@
+"""The viewer program end to end.
+
+The real Tesselune.dll runs under Wine on the test run's virtual screen
+(DISPLAY and WINEPREFIX come from the run's Wine session). It is driven with
+the X server's keyboard and mouse (xdotool) and looked at the way a user and
+the saver see it: screenshots of the screen, its window as another Windows
+program finds it by title, its process and its exit code.
+
+CTest passes TESSELUNE_VIEWER (the program), TESSELUNE_WINDOW_PROBE (the
+Windows-side probe) and TESSELUNE_WINE_RUN (how Windows programs are run).
+"""
+
+import collections
+import os
+import struct
+import subprocess
+import time
+import unittest
+
+VIEWER = os.environ["TESSELUNE_VIEWER"]
+PROBE = os.environ["TESSELUNE_WINDOW_PROBE"]
+WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
+SNAPSHOT = os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva", "Tesselune.bmp")
+
+TITLE = "Tesselune_VC"
+SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
+WINDOW_WIDTH, WINDOW_HEIGHT = 1024, 768
+
+# NOTE: the first program of a Wine session, or the first after the session
+# has idled, waits about ten seconds while Wine starts its desktop process.
+START_SECONDS = 30
+END_SECONDS = 10
+
+WS_POPUP = 0x80000000
+WS_VISIBLE = 0x10000000
+WS_CAPTION = 0x00C00000
+WS_THICKFRAME = 0x00040000
+
+# One panel over black shows the picture at half weight; each panel laid over
+# it halves the distance left to the full colour.
+LAYER_WEIGHTS = (0.5, 0.75, 0.875, 0.9375)
+LEVEL_TOLERANCE = 6
+
+
+def bitmap(width, height, red, green, blue):
+    """A 24-bit bottom-up Windows bitmap of one colour, as the saver writes it."""
+    stride = (24 * width + 31) // 32 * 4
+    row = bytes((blue, green, red)) * width + bytes(stride - 3 * width)
+    pixels = row * height
+    header = b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
+
+
+def eight_bit_bitmap():
+    data = bytearray(bitmap(512, 512, 200, 200, 200))
+    data[28:30] = struct.pack("<H", 8)
+    return bytes(data)
+
+
+def truncated_bitmap():
+    data = bitmap(512, 512, 200, 200, 200)
+    return data[: len(data) // 3]
+
+
+def run(command, timeout=10):
+    return subprocess.run(command, capture_output=True, text=True, timeout=timeout)
+
+
+def probe(*args, timeout=15):
+    """Runs the window probe; its exit code and its key=value lines."""
+    result = run([WINE_RUN, PROBE, *args], timeout=timeout)
+    fields = dict(line.split("=", 1) for line in result.stdout.splitlines() if "=" in line)
+    return result.returncode, fields
+
+
+def x_windows():
+    return run(["xdotool", "search", "--name", f"^{TITLE}$"]).stdout.split()
+
+
+def poll(condition, seconds, step=0.1):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(step)
+    return condition()
+
+
+class Screenshot:
+    """The whole virtual screen as raw RGB bytes."""
+
+    def __init__(self):
+        self.data = subprocess.run(
+            ["import", "-window", "root", "-depth", "8", "rgb:-"],
+            capture_output=True, timeout=20, check=True).stdout
+        if len(self.data) != SCREEN_WIDTH * SCREEN_HEIGHT * 3:
+            raise AssertionError(f"screenshot of {len(self.data)} bytes")
+
+    def colours(self, left, top, right, bottom, step=2):
+        """How often each colour occurs in a rectangle, every step-th pixel."""
+        counts = collections.Counter()
+        for y in range(top, bottom, step):
+            start = (y * SCREEN_WIDTH + left) * 3
+            row = self.data[start:start + (right - left) * 3]
+            stride = 3 * step
+            counts.update(zip(row[0::stride], row[1::stride], row[2::stride]))
+        return counts
+
+    def window_colours(self):
+        return self.colours(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT)
+
+
+def lit(colours):
+    return {colour: n for colour, n in colours.items() if max(colour) > 24}
+
+
+def layer_levels(channel):
+    return [channel * weight for weight in LAYER_WEIGHTS]
+
+
+def near_a_level(value, levels):
+    return any(abs(value - level) <= LEVEL_TOLERANCE for level in levels)
+
+
+class ViewerProgram(unittest.TestCase):
+    def setUp(self):
+        self.process = None
+        self.saved_snapshot = None
+        if os.path.exists(SNAPSHOT):
+            with open(SNAPSHOT, "rb") as file:
+                self.saved_snapshot = file.read()
+        os.makedirs(os.path.dirname(SNAPSHOT), exist_ok=True)
+        self.remove_snapshot()
+        self.assertEqual(x_windows(), [], "a viewer window is left from before")
+
+    def tearDown(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=END_SECONDS)
+        poll(lambda: not x_windows(), END_SECONDS)
+        self.remove_snapshot()
+        if self.saved_snapshot is not None:
+            self.write_snapshot(self.saved_snapshot)
+
+    def write_snapshot(self, data):
+        with open(SNAPSHOT, "wb") as file:
+            file.write(data)
+
+    def remove_snapshot(self):
+        if os.path.exists(SNAPSHOT):
+            os.remove(SNAPSHOT)
+
+    def start_viewer(self):
+        self.process = subprocess.Popen(
+            [WINE_RUN, VIEWER], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def start_and_wait_for_window(self):
+        self.start_viewer()
+        windows = poll(lambda: x_windows() or self.process.poll() is not None, START_SECONDS)
+        self.assertIsNone(self.process.poll(), "the viewer ended instead of showing its window")
+        self.assertTrue(windows, f"no window titled {TITLE} within {START_SECONDS} s")
+
+    def x_window(self):
+        # NOTE: xdotool walks every X window, and a search can come back
+        # empty while Wine makes or drops windows of its own; ask until it
+        # answers.
+        windows = poll(x_windows, END_SECONDS)
+        self.assertTrue(windows, f"no X window titled {TITLE}")
+        return windows[0]
+
+    def wait_for_frames(self):
+        """A screenshot once the panels are on the screen."""
+        deadline = time.monotonic() + START_SECONDS
+        while True:
+            shot = Screenshot()
+            if lit(shot.window_colours()):
+                return shot
+            if time.monotonic() > deadline:
+                self.fail("nothing was drawn in the window")
+            time.sleep(0.3)
+
+    def assert_ended_with_code_zero(self):
+        try:
+            code = self.process.wait(timeout=END_SECONDS)
+        except subprocess.TimeoutExpired:
+            self.fail(f"the viewer still runs {END_SECONDS} s later")
+        self.assertEqual(code, 0)
+        self.assertEqual(probe("find", TITLE)[0], 1, f"a window titled {TITLE} is left")
+        self.assertEqual(x_windows(), [])
+
+    def assert_black_corners(self, shot):
+        # The panels never reach the window's corners at any angle.
+        for left, top in ((0, 0), (WINDOW_WIDTH - 24, 0), (0, WINDOW_HEIGHT - 24),
+                          (WINDOW_WIDTH - 24, WINDOW_HEIGHT - 24)):
+            corner = shot.colours(left, top, left + 24, top + 24, step=1)
+            self.assertEqual(set(corner), {(0, 0, 0)}, f"corner at ({left}, {top})")
+
+    def test_window_covers_the_top_left_1024_by_768_pixels(self):
+        self.write_snapshot(bitmap(512, 512, 240, 120, 0))
+        self.start_and_wait_for_window()
+        self.wait_for_frames()
+
+        code, window = probe("find", TITLE)
+        self.assertEqual(code, 0)
+        self.assertEqual((window["left"], window["top"], window["right"], window["bottom"]),
+                         ("0", "0", "1024", "768"))
+        style = int(window["style"], 16)
+        self.assertEqual(style & (WS_POPUP | WS_VISIBLE), WS_POPUP | WS_VISIBLE)
+        self.assertEqual(style & (WS_CAPTION | WS_THICKFRAME), 0)
+        self.assertEqual(window["visible"], "1")
+        self.assertNotEqual(window["pid"], "0")
+        self.assertTrue(window["program"].lower().endswith("\\tesselune.dll"), window["program"])
+
+        geometry = run(["xdotool", "getwindowgeometry", "--shell", self.x_window()]).stdout
+        self.assertIn("X=0\n", geometry)
+        self.assertIn("Y=0\n", geometry)
+        self.assertIn("WIDTH=1024\n", geometry)
+        self.assertIn("HEIGHT=768\n", geometry)
+
+        self.assertEqual(probe("at", "1000", "700")[1].get("title"), TITLE)
+        for x, y in (("1100", "300"), ("1279", "0"), ("500", "900")):
+            self.assertNotEqual(probe("at", x, y)[1].get("title"), TITLE, f"({x}, {y})")
+
+    def test_panels_show_the_picture_at_half_weight_over_black(self):
+        red, green = 240, 120
+        self.write_snapshot(bitmap(512, 512, red, green, 0))
+        self.start_and_wait_for_window()
+        shot = self.wait_for_frames()
+
+        colours = shot.window_colours()
+        total = sum(colours.values())
+        panels = lit(colours)
+        self.assertGreater(sum(panels.values()), total // 10, "the panels cover too little")
+        for (r, g, b), count in panels.items():
+            # Blue stays out and red stays twice green: the file's blue, green,
+            # red order was read as such, and blending keeps the hue.
+            where = f"{count} pixels of {(r, g, b)}"
+            self.assertLessEqual(b, 3, where)
+            self.assertLessEqual(abs(r - 2 * g), 4, where)
+            self.assertTrue(near_a_level(r, layer_levels(red)), where)
+        single = sum(n for (r, _, _), n in panels.items() if abs(r - red / 2) <= LEVEL_TOLERANCE)
+        self.assertGreater(single, total // 20, "little of the picture at half brightness")
+
+        self.assert_black_corners(shot)
+        outside = shot.colours(WINDOW_WIDTH, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
+        outside.update(shot.colours(0, WINDOW_HEIGHT, WINDOW_WIDTH, SCREEN_HEIGHT))
+        self.assertEqual(lit(outside), {}, "drawn outside the 1024 x 768 window")
+
+    def test_missing_snapshot_shows_grey_panels(self):
+        self.start_and_wait_for_window()
+        overlap_seen = False
+        for _ in range(6):
+            shot = self.wait_for_frames()
+            colours = shot.window_colours()
+            total = sum(colours.values())
+            panels = lit(colours)
+            for (r, g, b), count in panels.items():
+                where = f"{count} pixels of {(r, g, b)}"
+                self.assertLessEqual(max(r, g, b) - min(r, g, b), 3, where)
+                self.assertTrue(near_a_level(r, layer_levels(255)), where)
+            single = sum(n for (r, _, _), n in panels.items() if abs(r - 128) <= LEVEL_TOLERANCE)
+            self.assertGreater(single, total // 20, "little plain grey")
+            self.assert_black_corners(shot)
+            # Seen edge-on the panels may hardly overlap; a later frame will.
+            overlaps = sum(n for (r, _, _), n in panels.items() if r >= 191 - LEVEL_TOLERANCE)
+            if overlaps > total // 200:
+                overlap_seen = True
+                break
+            time.sleep(0.4)
+        self.assertTrue(overlap_seen, "overlapping panels never showed brighter")
+
+    def test_mouse_moves_and_clicks_end_nothing(self):
+        self.start_and_wait_for_window()
+        before = self.wait_for_frames().window_colours()
+
+        for command in (["mousemove", "100", "100"], ["mousemove", "900", "600"],
+                        ["click", "1"], ["click", "3"], ["mousemove", "512", "384"],
+                        ["click", "2"], ["click", "4"], ["mousemove", "1200", "900"]):
+            run(["xdotool", *command])
+            time.sleep(0.05)
+        time.sleep(1.0)
+
+        self.assertIsNone(self.process.poll(), "the viewer ended on mouse input")
+        self.assertEqual(probe("find", TITLE)[0], 0)
+        # NOTE: on a busy machine the screen can stay unchanged for a second
+        # or more; a viewer that stopped drawing never changes it again.
+        turned = poll(lambda: Screenshot().window_colours() != before, END_SECONDS, step=0.3)
+        self.assertTrue(turned, "the panels stopped turning")
+
+    def test_key_ends_the_viewer_with_code_zero(self):
+        self.start_and_wait_for_window()
+        self.wait_for_frames()
+
+        # No window manager runs on the test screen: focus the window directly.
+        run(["xdotool", "windowfocus", "--sync", self.x_window()], timeout=10)
+        run(["xdotool", "key", "Escape"])
+
+        self.assert_ended_with_code_zero()
+
+    def test_close_message_ends_the_viewer_with_code_zero(self):
+        self.start_and_wait_for_window()
+
+        self.assertEqual(probe("close", TITLE)[0], 0)
+        self.assertEqual(probe("wait-gone", TITLE, str(END_SECONDS * 1000))[0], 0)
+
+        self.assert_ended_with_code_zero()
+
+    def test_rejected_snapshots_end_the_viewer_at_start(self):
+        for name, data in (("8-bit", eight_bit_bitmap()), ("truncated 24-bit", truncated_bitmap())):
+            with self.subTest(name):
+                self.write_snapshot(data)
+                self.start_viewer()
+                try:
+                    code = self.process.wait(timeout=START_SECONDS)
+                except subprocess.TimeoutExpired:
+                    self.process.kill()
+                    self.process.wait(timeout=END_SECONDS)
+                    self.fail(f"the viewer lingers with a {name} snapshot")
+                self.assertEqual(code, 0)
+                self.assertEqual(probe("find", TITLE)[0], 1)
+                self.assertEqual(x_windows(), [])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

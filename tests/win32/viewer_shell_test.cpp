@@ -1,0 +1,364 @@
+// The viewer's window, loop and GL context driven in-process: real user32,
+// gdi32 and opengl32, so what StopViewer gives back is given back to Windows.
+#include "snapshot_bitmap.h"
+#include "snapshot_image.h"
+#include "viewer_context.h"
+#include "viewer_window.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr char kSnapshotFolder[] = "C:\\t_olva";
+constexpr UINT_PTR kLateTimer = 27;
+
+// The snapshot's path is fixed, so the tests write the real file; whatever
+// the prefix held before is put back afterwards.
+class SnapshotFileGuard {
+  public:
+    SnapshotFileGuard() {
+        CreateDirectoryA(kSnapshotFolder, nullptr);
+        if (std::FILE* file = std::fopen(kSnapshotPath, "rb")) {
+            had_ = true;
+            for (int c; (c = std::fgetc(file)) != EOF;) saved_.push_back(std::uint8_t(c));
+            std::fclose(file);
+        }
+        Remove();
+    }
+    ~SnapshotFileGuard() {
+        if (had_) {
+            Write(saved_);
+        } else {
+            Remove();
+        }
+    }
+    SnapshotFileGuard(const SnapshotFileGuard&) = delete;
+    SnapshotFileGuard& operator=(const SnapshotFileGuard&) = delete;
+
+    void Write(const Bytes& bytes) const {
+        std::FILE* file = std::fopen(kSnapshotPath, "wb");
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+        std::fclose(file);
+    }
+    void Remove() const { std::remove(kSnapshotPath); }
+
+  private:
+    bool had_ = false;
+    Bytes saved_;
+};
+
+Bytes GreyBitmap(int width, int height) {
+    const Bytes rgb(std::size_t(width) * std::size_t(height) * 3, 90);
+    return EncodeSnapshotBitmap(width, height, rgb.data());
+}
+
+Bytes EightBitBitmap() {
+    Bytes file = GreyBitmap(8, 8);
+    file[28] = 8;
+    return file;
+}
+
+Bytes TruncatedBitmap() {
+    Bytes file = GreyBitmap(512, 512);
+    file.resize(file.size() / 2);
+    return file;
+}
+
+// Messages already queued, dispatched; the WM_QUIT that a destroyed window
+// leaves behind is taken out too, so it cannot end the next test's loop.
+void DrainMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+// NOTE: Wine turns the X server's expose and focus events into messages a
+// little after the window is mapped; waiting for the queue to stay quiet
+// keeps a late WM_PAINT out of the frame counts below.
+void SettleWindow() {
+    const DWORD deadline = GetTickCount() + 2000;
+    DWORD quietSince = GetTickCount();
+    while (GetTickCount() < deadline && GetTickCount() - quietSince < 150) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+            quietSince = GetTickCount();
+        } else {
+            Sleep(5);
+        }
+    }
+}
+
+void CALLBACK QuitOnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostQuitMessage(0);
+}
+
+void CALLBACK PressKeyOnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageA(FindWindowA(nullptr, kViewerWindowName), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+// NOTE: the test screen has no window manager, and Wine waits two seconds
+// for one to withdraw every window it counts as managed when that window is
+// destroyed. Under Wine this program's windows are made unmanaged before the
+// first one exists; Windows itself never reads the key.
+class UnmanagedWindowsUnderWine : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return;
+        char path[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, path, sizeof(path));
+        const char* name = std::strrchr(path, '\\');
+        const std::string key = std::string("Software\\Wine\\AppDefaults\\") +
+                                (name ? name + 1 : path) + "\\X11 Driver";
+        RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Managed", REG_SZ, "N", 2);
+    }
+};
+
+const ::testing::Environment* const kUnmanagedWindows =
+    ::testing::AddGlobalTestEnvironment(new UnmanagedWindowsUnderWine);
+
+class ViewerShell : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        StopViewer(context);
+        if (!window) window = FindWindowA(nullptr, kViewerWindowName);
+        if (window && IsWindow(window)) DestroyWindow(window);
+        UnregisterClassA(kViewerWindowName, instance);
+        DrainMessages();
+    }
+
+    void Open() {
+        window = OpenViewerWindow(context, instance);
+        ASSERT_NE(window, nullptr);
+        SettleWindow();
+    }
+
+    void OpenAndStart() {
+        ASSERT_NO_FATAL_FAILURE(Open());
+        ASSERT_EQ(StartViewer(context, window, 1024, 768), 0);
+        ValidateRect(window, nullptr);
+    }
+
+    // Everything StopViewer gives back is gone; the window stays recorded.
+    void ExpectNothingHeld() const {
+        EXPECT_EQ(context.ready, 0);
+        EXPECT_EQ(context.deviceContext, nullptr);
+        EXPECT_EQ(context.glContext, nullptr);
+        EXPECT_EQ(context.width, 0);
+        EXPECT_EQ(context.height, 0);
+        EXPECT_EQ(context.vertexPositions, nullptr);
+        EXPECT_EQ(context.indices, nullptr);
+        EXPECT_EQ(context.textureCoordinates, nullptr);
+        EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    }
+
+    SnapshotFileGuard snapshot;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ViewerContext context;
+    HWND window = nullptr;
+};
+
+TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+
+    RECT rect;
+    ASSERT_TRUE(GetWindowRect(window, &rect));
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, 1024);
+    EXPECT_EQ(rect.bottom, 768);
+    ASSERT_TRUE(GetClientRect(window, &rect));
+    EXPECT_EQ(rect.right, 1024);
+    EXPECT_EQ(rect.bottom, 768);
+
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_EQ(style & ~WS_CLIPSIBLINGS, LONG(WS_POPUP | WS_VISIBLE));
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0);
+
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    EXPECT_STREQ(text, "Tesselune_VC");
+    GetClassNameA(window, text, sizeof(text));
+    EXPECT_STREQ(text, "Tesselune_VC");
+    EXPECT_EQ(GetClassLongA(window, GCL_STYLE), DWORD(CS_CLASSDC));
+    EXPECT_EQ(FindWindowA(nullptr, "Tesselune_VC"), window);
+}
+
+TEST_F(ViewerShell, PaintBeforeStartOnlyValidatesTheWindow) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    context.spinAngle = 42.0f;
+
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+
+    EXPECT_EQ(context.spinAngle, 42.0f);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+}
+
+TEST_F(ViewerShell, PaintWhileRunningDrawsOneFrame) {
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+    ASSERT_EQ(context.spinAngle, 0.0f);
+
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+
+    EXPECT_EQ(context.spinAngle, 0.5f);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+}
+
+TEST_F(ViewerShell, EveryLoopPassDrawsOneFrameHalfADegreeOn) {
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+
+    for (int pass = 1; pass <= 4; ++pass) {
+        PostQuitMessage(0);
+        EXPECT_EQ(RunMessageLoop(context), 0);
+        EXPECT_EQ(context.spinAngle, 0.5f * float(pass)) << "after pass " << pass;
+    }
+    EXPECT_EQ(context.ready, 1);
+}
+
+TEST_F(ViewerShell, LoopDrawsWithoutWaitingForMessages) {
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+
+    ASSERT_NE(SetTimer(nullptr, 0, 400, QuitOnTimer), 0u);
+    EXPECT_EQ(RunMessageLoop(context), 0);
+
+    // Nothing but the timer arrives in those 400 ms: a loop that slept until
+    // the next message would have drawn a single frame.
+    EXPECT_GE(context.spinAngle, 1.5f);
+    EXPECT_EQ(context.spinAngle, 0.5f * float(int(context.spinAngle * 2)));
+}
+
+TEST_F(ViewerShell, MouseInputEndsNothing) {
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,
+                         WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEWHEEL}) {
+        PostMessageA(window, message, 0, MAKELPARAM(512, 384));
+    }
+    PostQuitMessage(0);
+    EXPECT_EQ(RunMessageLoop(context), 0);
+
+    EXPECT_EQ(context.ready, 1);
+    EXPECT_NE(context.glContext, nullptr);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(context.spinAngle, 0.5f);
+}
+
+TEST_F(ViewerShell, KeyStopsDrawingAtOnceAndReleasesEachResourceOnce) {
+    snapshot.Write(GreyBitmap(8, 8));
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+    HGLRC oldContext = context.glContext;
+    ASSERT_NE(oldContext, nullptr);
+    ASSERT_EQ(wglGetCurrentContext(), oldContext);
+
+    PostMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(RunMessageLoop(context), 0);
+
+    // The key came first in the pass, so its closing frame was not drawn.
+    EXPECT_EQ(context.spinAngle, 0.0f);
+    ExpectNothingHeld();
+    EXPECT_EQ(context.window, window);
+    EXPECT_TRUE(IsWindow(window));
+
+    HDC probe = GetDC(window);
+    EXPECT_FALSE(wglMakeCurrent(probe, oldContext)) << "the GL context outlived StopViewer";
+    wglMakeCurrent(nullptr, nullptr);
+    ReleaseDC(window, probe);
+
+    // After the loop and again at exit: nothing left to give back.
+    StopViewer(context);
+    StopViewer(context);
+    ExpectNothingHeld();
+    RenderFrame(context);
+    EXPECT_EQ(context.spinAngle, 0.0f);
+
+    // The picture is the context's until the program ends.
+    EXPECT_EQ(context.picture.width, 8);
+    EXPECT_NE(context.picture.rgbPixels, nullptr);
+    EXPECT_NE(context.picture.rgbaPixels, nullptr);
+}
+
+TEST_F(ViewerShell, ExitCodeIsTheQuitCodeEvenWhenMessagesFollowIt) {
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+
+    // A due timer is handed out after WM_QUIT, in the same drain of the
+    // queue: the loop must not report the timer's wParam.
+    ASSERT_NE(SetTimer(window, kLateTimer, USER_TIMER_MINIMUM, nullptr), 0u);
+    Sleep(50);
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+
+    EXPECT_EQ(RunMessageLoop(context), 0);
+    KillTimer(window, kLateTimer);
+}
+
+TEST_F(ViewerShell, CloseDestroysTheWindowAndEndsTheLoop) {
+    ASSERT_NO_FATAL_FAILURE(OpenAndStart());
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(RunMessageLoop(context), 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(FindWindowA(nullptr, kViewerWindowName), nullptr);
+
+    StopViewer(context);
+    ExpectNothingHeld();
+}
+
+TEST_F(ViewerShell, RunViewerEndsWithCodeZeroOnAKey) {
+    const UINT_PTR key = SetTimer(nullptr, 0, 300, PressKeyOnTimer);
+    ASSERT_NE(key, 0u);
+
+    EXPECT_EQ(RunViewer(context, instance), 0);
+    KillTimer(nullptr, key);
+
+    ExpectNothingHeld();
+    // The window goes with the process, not before.
+    window = FindWindowA(nullptr, kViewerWindowName);
+    EXPECT_NE(window, nullptr);
+    EXPECT_GT(context.spinAngle, 0.0f);
+}
+
+class RejectedSnapshot : public ViewerShell, public ::testing::WithParamInterface<Bytes (*)()> {};
+
+TEST_P(RejectedSnapshot, FailedStartLeavesNothingHeld) {
+    snapshot.Write(GetParam()());
+    ASSERT_NO_FATAL_FAILURE(Open());
+    context.spinAngle = 7.0f;
+
+    EXPECT_EQ(StartViewer(context, window, 1024, 768), 1);
+
+    ExpectNothingHeld();
+    EXPECT_EQ(context.picture.rgbPixels, nullptr);
+    EXPECT_EQ(context.picture.width, 0);
+    EXPECT_TRUE(IsWindow(window));
+    RenderFrame(context);
+    EXPECT_EQ(context.spinAngle, 7.0f);
+}
+
+TEST_P(RejectedSnapshot, RunViewerReturnsZeroWithoutEnteringTheLoop) {
+    snapshot.Write(GetParam()());
+    // Only so that a viewer which wrongly went on would come back at all.
+    const UINT_PTR safety = SetTimer(nullptr, 0, 3000, QuitOnTimer);
+
+    EXPECT_EQ(RunViewer(context, instance), 0);
+    KillTimer(nullptr, safety);
+
+    ExpectNothingHeld();
+    EXPECT_EQ(context.spinAngle, 0.0f) << "frames were drawn after a rejected start";
+}
+
+INSTANTIATE_TEST_SUITE_P(EightBitAndTruncated, RejectedSnapshot,
+                         ::testing::Values(&EightBitBitmap, &TruncatedBitmap));
+
+}  // namespace
