@@ -28,6 +28,13 @@ wine_session_start() {
     wineserver -k >/dev/null 2>&1
     wineserver -p || return 1
     wineboot -i >/dev/null 2>&1
+    # NOTE: a freshly made prefix leaves its services half started; after an
+    # idle spell the next program then stalls about 10 s on RpcSs. Starting
+    # them again from a clean server avoids it. Their output must not go to
+    # the caller, or they hold its pipe open for as long as they run.
+    wineserver -k >/dev/null 2>&1
+    wineserver -p || return 1
+    wineboot >/dev/null 2>&1
 }
 
 wine_session_stop() {
