@@ -1,0 +1,49 @@
+#include "command_line.h"
+
+#include "cp932_text.h"
+#include "numeric_literal.h"
+
+#include <optional>
+
+namespace {
+
+constexpr std::size_t kHandleStart = 3;
+
+// Only ASCII letters change case: in code page 932 a trail byte may look
+// like a lower-case letter.
+std::string UpperCased(std::string_view character) {
+    std::string upper(character);
+    if (upper.size() == 1 && upper[0] >= 'a' && upper[0] <= 'z')
+        upper[0] = char(upper[0] - 'a' + 'A');
+    return upper;
+}
+
+}  // namespace
+
+std::string_view ArgumentsOf(std::string_view commandLine) {
+    std::size_t end = 0;
+    if (!commandLine.empty() && commandLine[0] == '"') {
+        const std::size_t closing = commandLine.find('"', 1);
+        end = closing == std::string_view::npos ? commandLine.size() : closing + 1;
+    } else {
+        end = commandLine.find_first_of(" \t");
+        if (end == std::string_view::npos) end = commandLine.size();
+    }
+    // NOTE: a quoted path may be followed by its arguments without a blank.
+    if (end < commandLine.size() && (commandLine[end] == ' ' || commandLine[end] == '\t')) ++end;
+    return commandLine.substr(end);
+}
+
+std::string ModeLetter(std::string_view arguments) {
+    if (arguments.empty()) return {};
+    const std::size_t second = Cp932CharacterLength(arguments, 0);
+    if (second >= arguments.size()) return {};
+    return UpperCased(arguments.substr(second, Cp932CharacterLength(arguments, second)));
+}
+
+std::int32_t PreviewHostHandle(std::string_view arguments) {
+    if (arguments.size() <= kHandleStart) return 0;
+    const std::optional<double> number = ReadNumericLiteral(arguments.substr(kHandleStart));
+    if (!number) return 0;
+    return RoundHalfEvenToInt32(*number).value_or(0);
+}

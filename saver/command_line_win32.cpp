@@ -1,0 +1,7 @@
+#include "command_line.h"
+
+#include <windows.h>
+
+std::string ArgumentString() {
+    return std::string(ArgumentsOf(GetCommandLineA()));
+}

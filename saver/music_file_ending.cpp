@@ -1,0 +1,30 @@
+#include "music_file_ending.h"
+
+#include "cp932_text.h"
+
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kEndingCharacters = 3;
+
+}  // namespace
+
+std::string MusicFileEnding(std::string_view path) {
+    std::vector<std::size_t> starts;
+    for (std::size_t index = 0; index < path.size(); index += Cp932CharacterLength(path, index)) {
+        starts.push_back(index);
+    }
+    const std::size_t first =
+        starts.size() > kEndingCharacters ? starts[starts.size() - kEndingCharacters] : 0;
+    std::string ending(path.substr(first));
+    // Upper-case single-byte letters only: a trail byte may look like one.
+    for (std::size_t index = 0; index < ending.size();
+         index += Cp932CharacterLength(ending, index)) {
+        if (Cp932CharacterLength(ending, index) == 1 && ending[index] >= 'a' &&
+            ending[index] <= 'z') {
+            ending[index] = char(ending[index] - 'a' + 'A');
+        }
+    }
+    return ending;
+}

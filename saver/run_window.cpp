@@ -1,0 +1,148 @@
+#include "run_window.h"
+
+#include "command_line.h"
+#include "form_window.h"
+#include "guarded_step.h"
+#include "music_file_ending.h"
+#include "music_playback.h"
+#include "saver_boolean.h"
+#include "settings.h"
+#include "snapshot_capture.h"
+#include "snapshot_image.h"
+#include "viewer_path.h"
+#include "viewer_window.h"
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+constexpr char kClassName[] = "Tesselune_S";
+constexpr int kSnapshotSide = 512;
+constexpr std::int16_t kCdMusic = 1;
+constexpr std::int16_t kFileMusic = 2;
+
+enum TimerId : UINT_PTR { kTimer1 = 1, kTimer2, kTimer3 };
+
+// Runs a program by path with no arguments and does not wait for it.
+void StartProgram(const std::string& path, WORD show) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    std::string commandLine = '"' + path + '"';
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+class RunWindow final : public FormWindow {
+  public:
+    bool Load(HINSTANCE instance);
+
+  protected:
+    void OnTimer(UINT_PTR id) override;
+    void OnCloseRequest() override;
+
+  private:
+    void StartMusic();
+
+    PictureSurface Pic_1;
+    PictureSurface Pic_2;
+    WindowTimer Timer1{kTimer1, 1000};
+    WindowTimer Timer2{kTimer2, 200};
+    WindowTimer Timer3{kTimer3, 500};
+};
+
+bool RunWindow::Load(HINSTANCE instance) {
+    if (!Create(instance, kClassName, kRunWindowName, WS_POPUP, nullptr)) return false;
+    Timer1.Attach(Handle());
+    Timer2.Attach(Handle());
+    Timer3.Attach(Handle());
+    GuardedStep([&] { Timer3.SetEnabled(true); });
+
+    GuardedStep([&] {
+        MoveWindow(Handle(), 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                   FALSE);
+    });
+    GuardedStep([&] {
+        RECT inner = {};
+        GetClientRect(Handle(), &inner);
+        Pic_2.Resize(inner.right - inner.left, inner.bottom - inner.top, false);
+    });
+    GuardedStep([&] { Pic_1.Resize(kSnapshotSide, kSnapshotSide, true); });
+    GuardedStep([&] { CaptureScreen(Pic_1, Pic_2.Width(), Pic_2.Height()); });
+    GuardedStep([&] { SaveSnapshot(Pic_1, kSnapshotPath); });
+    // Only now, with the file complete, may the viewer read it.
+    GuardedStep([&] { StartProgram(ViewerPath(), SW_SHOWNORMAL); });
+    GuardedStep([&] { StartMusic(); });
+    return true;
+}
+
+void RunWindow::StartMusic() {
+    if (BgmKind == kCdMusic) {
+        CdOpen();
+        Timer2.SetEnabled(true);
+    } else if (BgmKind == kFileMusic) {
+        const std::string ending = MusicFileEnding(BgmFile);
+        if (ending == kWavEnding) WavPlay();
+        if (ending == kMp3Ending) {
+            Mp3Play();
+            Timer1.SetEnabled(true);
+        }
+    }
+}
+
+void RunWindow::OnTimer(UINT_PTR id) {
+    switch (id) {
+        case kTimer1:
+            GuardedStep([] { Mp3Poll(); });
+            break;
+        case kTimer2:
+            GuardedStep([] { CdPoll(); });
+            GuardedStep([&] { Timer2.SetEnabled(CdReady != kSaverFalse); });
+            break;
+        case kTimer3:
+            if (!FindWindowA(nullptr, kViewerWindowName)) {
+                Timer3.SetEnabled(false);
+                // Unloading the window raises the close request.
+                OnCloseRequest();
+            }
+            break;
+    }
+}
+
+// The end sequence; it always ends the program, without unwinding anything.
+void RunWindow::OnCloseRequest() {
+    GuardedStep([&] {
+        if (Timer2.Enabled()) {
+            Timer2.SetEnabled(false);
+            CdStop();
+        }
+    });
+    GuardedStep([&] {
+        if (BgmKind != kFileMusic) return;
+        const std::string ending = MusicFileEnding(BgmFile);
+        if (ending == kWavEnding) WavStop();
+        if (ending == kMp3Ending) {
+            Timer1.SetEnabled(false);
+            Mp3Stop();
+        }
+    });
+    GuardedStep([] {
+        if (ModeLetter(ArgumentString()) == "S") ShowCursor(TRUE);
+    });
+    ExitProcess(0);
+}
+
+// Lives until the end sequence ends the process.
+RunWindow Tesselune_S;
+
+}  // namespace
+
+bool LoadRunWindow(HINSTANCE instance) {
+    return Tesselune_S.Load(instance);
+}

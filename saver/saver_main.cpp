@@ -1,0 +1,13 @@
+#include "start_up.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    Main(GetModuleHandleA(nullptr));
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,13 @@
+// The run's photograph of the screen and the snapshot file made of it.
+#pragma once
+
+#include "form_window.h"
+
+// Squeezes the screen's top-left sourceWidth x sourceHeight pixels into the
+// whole of picture's image, dropping rows and columns (COLORONCOLOR) rather
+// than averaging them; the aspect ratio is not kept.
+void CaptureScreen(const PictureSurface& picture, int sourceWidth, int sourceHeight);
+
+// Writes picture's image to path as a 24-bit snapshot bitmap, replacing any
+// earlier file; false unless the whole file was written.
+bool SaveSnapshot(const PictureSurface& picture, const char* path);

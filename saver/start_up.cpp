@@ -1,0 +1,82 @@
+#include "start_up.h"
+
+#include "command_line.h"
+#include "guarded_step.h"
+#include "path_routines.h"
+#include "preview_window.h"
+#include "run_window.h"
+#include "settings.h"
+#include "viewer_path.h"
+
+#include <string>
+
+namespace {
+
+constexpr char kSettingsDialogName[] = "<Tesselune>";
+constexpr char kWorkingFolder[] = "C:\\t_olva";
+// "Tesselune.dll が同じﾌｫﾙﾀﾞに見つかりません！"
+constexpr wchar_t kViewerMissing[] =
+    L"Tesselune.dll "
+    L"\u304C\u540C\u3058\uFF8C\uFF6B\uFF99\uFF80\uFF9E\u306B\u898B\u3064\u304B\u308A\u307E\u305B"
+    L"\u3093\uFF01";
+constexpr wchar_t kApplicationTitle[] = L"Tesselune";
+
+// Lives from load until the preview box unloads it.
+PreviewWindow Tesselune_R;
+
+// Ends the process at once: no window's closing handlers run.
+[[noreturn]] void EndProgram() {
+    ExitProcess(0);
+}
+
+void Preview(HINSTANCE instance) {
+    HWND host = nullptr;
+    GuardedStep([&] {
+        host = reinterpret_cast<HWND>(static_cast<INT_PTR>(PreviewHostHandle(ArgumentString())));
+    });
+    // NOTE: without a box to live in, the preview could never be unloaded
+    // and the process would stay behind unseen.
+    if (!IsWindow(host)) EndProgram();
+    int width = 0;
+    int height = 0;
+    GuardedStep([&] {
+        RECT box = {};
+        if (!GetWindowRect(host, &box)) return;
+        width = box.right - box.left;
+        height = box.bottom - box.top;
+    });
+    if (!Tesselune_R.Load(instance)) EndProgram();
+    ShowPreviewIn(Tesselune_R, host, width, height);
+}
+
+}  // namespace
+
+void Main(HINSTANCE instance) {
+    GuardedStep([] {
+        const bool running = FindWindowA(nullptr, kRunWindowName) != nullptr;
+        const bool configuring = FindWindowA(nullptr, kSettingsDialogName) != nullptr;
+        if (running || configuring) EndProgram();
+    });
+
+    std::string letter;
+    GuardedStep([&] { letter = ModeLetter(ArgumentString()); });
+    if (letter == "P") {
+        Preview(instance);
+        return;
+    }
+
+    GuardedStep([] { CreateDirectoryA(kWorkingFolder, nullptr); });
+    GuardedStep([] { LoadSettings(); });
+    GuardedStep([] {
+        if (FileExists(ViewerPath())) return;
+        MessageBoxW(nullptr, kViewerMissing, kApplicationTitle, MB_OK);
+        EndProgram();
+    });
+    GuardedStep([&] {
+        if (letter != "S" && !ArgumentString().empty()) EndProgram();
+    });
+    GuardedStep([&] {
+        if (letter == "S") ShowCursor(FALSE);
+    });
+    if (!LoadRunWindow(instance)) EndProgram();
+}

@@ -1,0 +1,51 @@
+#include "still_picture.h"
+
+#include <cstring>
+
+StillPicture::~StillPicture() {
+    if (picture_) picture_->Release();
+}
+
+bool StillPicture::Load(HMODULE module, int resourceId) {
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(resourceId), RT_RCDATA);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = resource ? SizeofResource(module, resource) : 0;
+    if (!data || size == 0) return false;
+
+    // The loader reads from a stream, and a stream over memory wants its own
+    // movable block; the stream frees it.
+    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!copy) return false;
+    void* target = GlobalLock(copy);
+    if (!target) {
+        GlobalFree(copy);
+        return false;
+    }
+    std::memcpy(target, data, size);
+    GlobalUnlock(copy);
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+        GlobalFree(copy);
+        return false;
+    }
+    const HRESULT loadedPicture = OleLoadPicture(stream, LONG(size), FALSE, IID_IPicture,
+                                                 reinterpret_cast<void**>(&picture_));
+    stream->Release();
+    if (FAILED(loadedPicture)) picture_ = nullptr;
+    return picture_ != nullptr;
+}
+
+void StillPicture::Draw(HDC dc, int x, int y) const {
+    OLE_HANDLE handle = 0;
+    if (!picture_ || FAILED(picture_->get_Handle(&handle))) return;
+    HBITMAP bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+    BITMAP shape = {};
+    if (!GetObjectA(bitmap, sizeof(shape), &shape)) return;
+    HDC source = CreateCompatibleDC(dc);
+    if (!source) return;
+    HGDIOBJ former = SelectObject(source, bitmap);
+    BitBlt(dc, x, y, shape.bmWidth, shape.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, former);
+    DeleteDC(source);
+}

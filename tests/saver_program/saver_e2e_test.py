@@ -1,0 +1,569 @@
+"""The saver program end to end.
+
+The real Tesselune.scr runs under Wine on the test run's virtual screen
+(DISPLAY and WINEPREFIX come from the run's Wine session), beside the real
+Tesselune.dll, from copies in a folder of this test: one with the viewer and
+one without. It is looked at the way a user and Windows see it: the snapshot
+file, its windows as other Windows programs find them, its message box's
+texts, its processes and its exit code. Small Windows helpers of the tests'
+own paint a known pattern over the screen, play the preview box and read
+another program's window texts.
+
+CTest passes the programs in TESSELUNE_* variables and a folder to work in.
+TESSELUNE_CYCLES, when set, is how many run-and-stop cycles the cycle test
+makes (50 by default).
+"""
+
+import os
+import shutil
+import struct
+import subprocess
+import time
+import unittest
+
+SAVER = os.environ["TESSELUNE_SAVER"]
+VIEWER = os.environ["TESSELUNE_VIEWER"]
+PROBE = os.environ["TESSELUNE_WINDOW_PROBE"]
+PAINTER = os.environ["TESSELUNE_PATTERN_PAINTER"]
+PREVIEW_HOST = os.environ["TESSELUNE_PREVIEW_HOST"]
+WINDOW_TEXTS = os.environ["TESSELUNE_WINDOW_TEXTS"]
+CURSOR_WITNESS = os.environ["TESSELUNE_CURSOR_WITNESS"]
+WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
+WORK = os.environ["TESSELUNE_WORK"]
+TONE = os.environ["TESSELUNE_TEST_TONE"]
+PREFIX = os.environ["WINEPREFIX"]
+SNAPSHOT = os.path.join(PREFIX, "drive_c", "t_olva", "Tesselune.bmp")
+CYCLES = int(os.environ.get("TESSELUNE_CYCLES", "50"))
+
+RUN_TITLE = "Tesselune_Main"
+VIEWER_TITLE = "Tesselune_VC"
+PREVIEW_TITLE = "Preview Window"
+BOX_TITLE = "Tesselune test preview box"
+MESSAGE_TITLE = "Tesselune"
+MESSAGE = "Tesselune.dll が同じﾌｫﾙﾀﾞに見つかりません！"
+
+SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
+SNAPSHOT_SIDE = 512
+SNAPSHOT_SIZE = 786486
+
+# NOTE: the first program of a Wine session, or the first after the session
+# has idled, waits about ten seconds while Wine starts its desktop process.
+START_SECONDS = 30
+END_SECONDS = 10
+
+WS_CHILD = 0x40000000
+SS_TYPEMASK = 0x1F
+SS_ICON = 0x03
+
+
+def run(command, timeout=15, **kwargs):
+    return subprocess.run(command, capture_output=True, timeout=timeout, **kwargs)
+
+
+def poll(condition, seconds, step=0.05):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(step)
+    return condition()
+
+
+def probe(*args):
+    """Runs the window probe; its exit code and its key=value lines."""
+    result = run([WINE_RUN, PROBE, *args])
+    lines = result.stdout.decode(errors="replace").splitlines()
+    return result.returncode, dict(line.split("=", 1) for line in lines if "=" in line)
+
+
+def window_texts(*args):
+    """Runs the text reader; its exit code and its lines, decoded from UTF-8."""
+    result = run([WINE_RUN, WINDOW_TEXTS, *args])
+    return result.returncode, result.stdout.decode("utf-8").splitlines()
+
+
+def window_exists(title):
+    return probe("find", title)[0] == 0
+
+
+def x_windows(title):
+    return run(["xdotool", "search", "--name", f"^{title}$"]).stdout.split()
+
+
+def our_programs():
+    """Command lines of this prefix's processes that are the saver or the viewer."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/environ", "rb") as file:
+                if f"WINEPREFIX={PREFIX}".encode() not in file.read().split(b"\0"):
+                    continue
+            with open(f"/proc/{pid}/cmdline", "rb") as file:
+                command = file.read().replace(b"\0", b" ").decode(errors="replace")
+        except OSError:
+            continue
+        if "tesselune.scr" in command.lower() or "tesselune.dll" in command.lower():
+            found.append(command)
+    return found
+
+
+def ini_bytes(kind, repeat, path):
+    """A settings file as the settings dialog writes it, in code page 932."""
+    lines = ["[Section]", f"BGM区分= {kind}", f"BGMﾘﾋﾟｰﾄ= {repeat}", f"BGMﾌｧｲﾙ={path}", ""]
+    return "\r\n".join(lines).encode("cp932")
+
+
+def sink_sound_end(path):
+    """Bytes up to the end of the last sound in an ALSA file device's file.
+
+    Silence is all zero bytes in every PCM format the device may choose; 0
+    while the file is missing or silent."""
+    if not os.path.exists(path):
+        return 0
+    with open(path, "rb") as file:
+        data = file.read()[44:]
+    return len(data.rstrip(b"\0"))
+
+
+def read_text(path):
+    """The text of a file, or nothing while it is missing."""
+    try:
+        with open(path) as file:
+            return file.read()
+    except OSError:
+        return ""
+
+
+def wine_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Program:
+    """A Windows program of the tests started under Wine, ended when done."""
+
+    def __init__(self, command, env=None, stdin=subprocess.DEVNULL):
+        self.process = subprocess.Popen([WINE_RUN, *command], stdin=stdin,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                        env=env)
+
+    def read_line(self, seconds=START_SECONDS):
+        """The program's first line of output."""
+        deadline = time.monotonic() + seconds
+        line = b""
+        while not line.endswith(b"\n"):
+            if time.monotonic() > deadline:
+                raise AssertionError(f"no output within {seconds} s")
+            byte = self.process.stdout.read(1)
+            if not byte:
+                raise AssertionError("the program ended without its output")
+            line += byte
+        return line.decode().strip()
+
+    def wait(self, seconds):
+        try:
+            return self.process.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def end(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=END_SECONDS)
+        if self.process.stdout:
+            self.process.stdout.close()
+
+
+class SaverTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.with_viewer = os.path.join(WORK, "with_viewer")
+        cls.without_viewer = os.path.join(WORK, "without_viewer")
+        cls.with_witness = os.path.join(WORK, "with_witness")
+        shutil.rmtree(WORK, ignore_errors=True)
+        for folder in (cls.with_viewer, cls.without_viewer, cls.with_witness):
+            os.makedirs(folder)
+            shutil.copy(SAVER, os.path.join(folder, "Tesselune.scr"))
+        shutil.copy(VIEWER, os.path.join(cls.with_viewer, "Tesselune.dll"))
+        shutil.copy(CURSOR_WITNESS, os.path.join(cls.with_witness, "Tesselune.dll"))
+        cls.warm_up_the_viewer()
+
+    @classmethod
+    def warm_up_the_viewer(cls):
+        """Shows the viewer once on its own.
+
+        NOTE: a run ends at the first look for the viewer's window, half a
+        second after the start, if the window is not up yet; the first GL
+        program of a Wine session may take longer than that."""
+        viewer = Program([os.path.join(cls.with_viewer, "Tesselune.dll")])
+        try:
+            poll(lambda: window_exists(VIEWER_TITLE), START_SECONDS)
+            probe("close", VIEWER_TITLE)
+            viewer.wait(END_SECONDS)
+        finally:
+            viewer.end()
+
+    def setUp(self):
+        self.programs = []
+        self.saved_snapshot = None
+        if os.path.exists(SNAPSHOT):
+            with open(SNAPSHOT, "rb") as file:
+                self.saved_snapshot = file.read()
+            os.remove(SNAPSHOT)
+        for folder in (self.with_viewer, self.without_viewer):
+            ini = os.path.join(folder, "Tesselune.ini")
+            if os.path.exists(ini):
+                os.remove(ini)
+        self.assertFalse(window_exists(RUN_TITLE), "a run is left from before")
+        self.assertFalse(window_exists(VIEWER_TITLE), "a viewer is left from before")
+
+    def tearDown(self):
+        for program in self.programs:
+            program.end()
+        # A viewer that a saver started is no child of this test.
+        if window_exists(VIEWER_TITLE):
+            probe("close", VIEWER_TITLE)
+        probe("wait-gone", VIEWER_TITLE, str(END_SECONDS * 1000))
+        poll(lambda: not our_programs(), END_SECONDS)
+        if os.path.exists(SNAPSHOT):
+            os.remove(SNAPSHOT)
+        if self.saved_snapshot is not None:
+            with open(SNAPSHOT, "wb") as file:
+                file.write(self.saved_snapshot)
+
+    def start(self, command, **kwargs):
+        program = Program(command, **kwargs)
+        self.programs.append(program)
+        return program
+
+    def saver(self, *arguments, folder=None, env=None):
+        path = os.path.join(folder or self.with_viewer, "Tesselune.scr")
+        return self.start([path, *arguments], env=env)
+
+    def start_run(self, *arguments, env=None):
+        """Starts the saver and waits for the viewer it starts.
+
+        NOTE: a run ends by design at its first look for the viewer's window,
+        half a second after the start, when the window is not up yet; on a
+        busy machine a viewer now and then takes longer. Such a run must
+        still end cleanly; it is then tried once more."""
+        for attempt in range(2):
+            saver = self.saver(*arguments, env=env)
+            seen = poll(lambda: window_exists(VIEWER_TITLE) or saver.process.poll() is not None,
+                        START_SECONDS)
+            self.assertTrue(seen, f"no viewer within {START_SECONDS} s")
+            if saver.process.poll() is None or attempt == 1:
+                break
+            self.assertEqual(saver.wait(END_SECONDS), 0, "an early end was not clean")
+            self.end_late_viewer()
+        self.assertTrue(window_exists(VIEWER_TITLE), "the saver ended without a viewer")
+        self.assertIsNone(saver.process.poll(), "the saver ended while the viewer runs")
+        self.assertTrue(window_exists(RUN_TITLE))
+        return saver
+
+    def end_late_viewer(self):
+        """Ends the viewer that a run which ended early left running on its own."""
+        if poll(lambda: window_exists(VIEWER_TITLE), START_SECONDS):
+            probe("close", VIEWER_TITLE)
+        self.assertTrue(poll(lambda: not our_programs(), END_SECONDS),
+                        f"processes left: {our_programs()}")
+
+    def press_key_in_viewer(self):
+        windows = poll(lambda: x_windows(VIEWER_TITLE), END_SECONDS)
+        self.assertTrue(windows, "the viewer has no X window")
+        # No window manager runs on the test screen: focus the window directly.
+        run(["xdotool", "windowfocus", "--sync", windows[0]])
+        run(["xdotool", "key", "Escape"])
+
+    def end_run(self, saver, alone=True):
+        """Ends the viewer with a key; the saver must follow within a second
+        and, when it ran alone, leave no saver or viewer process behind."""
+        self.press_key_in_viewer()
+        gone = poll(lambda: not window_exists(VIEWER_TITLE), END_SECONDS)
+        self.assertTrue(gone, "a key did not end the viewer")
+        viewer_gone = time.monotonic()
+        code = saver.wait(END_SECONDS)
+        self.assertEqual(code, 0, "the saver did not end with code 0")
+        # The probe that saw the viewer gone takes a moment of its own.
+        self.assertLess(time.monotonic() - viewer_gone, 1.0, "the saver lingered")
+        self.assertFalse(window_exists(RUN_TITLE))
+        if alone:
+            self.assertTrue(poll(lambda: not our_programs(), END_SECONDS),
+                            f"processes left: {our_programs()}")
+
+    def preview_child(self):
+        for line in window_texts("children", BOX_TITLE)[1]:
+            if line.startswith("child=") and line.endswith(" " + PREVIEW_TITLE):
+                left, top, width, height, style, _ = line[len("child="):].split(" ")[0].split(",")
+                return int(left), int(top), int(width), int(height), int(style, 16)
+        return None
+
+    def assert_ends_silently(self, program, seconds=START_SECONDS):
+        self.assertEqual(program.wait(seconds), 0, "did not end with code 0")
+        self.assertFalse(window_exists(MESSAGE_TITLE), "a message was shown")
+        self.assertFalse(window_exists(VIEWER_TITLE), "a viewer was started")
+
+
+class RunMode(SaverTest):
+    def test_snapshot_is_the_screen_squeezed_by_dropping_rows_and_columns(self):
+        painter = self.start([PAINTER], stdin=subprocess.PIPE)
+        self.assertEqual(painter.read_line(), "ready")
+        saver = self.saver("/s")
+        # The viewer is started only once the file is complete.
+        sizes_when_viewer_seen = []
+
+        def viewer_up():
+            size = os.path.getsize(SNAPSHOT) if os.path.exists(SNAPSHOT) else -1
+            if x_windows(VIEWER_TITLE):
+                sizes_when_viewer_seen.append(size)
+                return True
+            return saver.process.poll() is not None
+
+        self.assertTrue(poll(viewer_up, START_SECONDS), "no viewer came up")
+        self.assertEqual(sizes_when_viewer_seen, [SNAPSHOT_SIZE])
+        painter.process.stdin.close()
+        painter.wait(END_SECONDS)
+
+        with open(SNAPSHOT, "rb") as file:
+            data = file.read()
+        self.assertEqual(len(data), SNAPSHOT_SIZE)
+        self.assertEqual(data[:2], b"BM")
+        self.assertEqual(struct.unpack("<IHHI", data[2:14]), (SNAPSHOT_SIZE, 0, 0, 54))
+        self.assertEqual(struct.unpack("<IiiHHII", data[14:38]),
+                         (40, SNAPSHOT_SIDE, SNAPSHOT_SIDE, 1, 24, 0, SNAPSHOT_SIDE ** 2 * 3))
+        self.assert_pattern_squeezed(data[54:])
+
+        self.end_run(saver)
+
+    def assert_pattern_squeezed(self, pixels):
+        """Each pixel names the screen pixel it came from (see pattern_painter)."""
+        def source(column, row):
+            # Bottom row first, blue, green, red.
+            at = ((SNAPSHOT_SIDE - 1 - row) * SNAPSHOT_SIDE + column) * 3
+            blue, green, red = pixels[at], pixels[at + 1], pixels[at + 2]
+            return (blue >> 4) * 256 + red, (blue & 0xF) * 256 + green
+
+        xs = [source(column, 0)[0] for column in range(SNAPSHOT_SIDE)]
+        ys = [source(0, row)[1] for row in range(SNAPSHOT_SIDE)]
+        for row in range(0, SNAPSHOT_SIDE, 7):
+            for column in range(0, SNAPSHOT_SIDE, 3):
+                self.assertEqual(source(column, row), (xs[column], ys[row]),
+                                 f"pixel ({column}, {row}) mixes rows or columns")
+        for sources, screen in ((xs, SCREEN_WIDTH), (ys, SCREEN_HEIGHT)):
+            scale = screen / SNAPSHOT_SIDE
+            self.assertEqual(sources, sorted(set(sources)), "rows or columns repeat or swap")
+            for index, taken in enumerate(sources):
+                self.assertLessEqual(abs(taken - index * scale), scale + 1, f"{index} -> {taken}")
+            self.assertGreaterEqual(sources[-1], screen - 2 * scale, "the screen's far edge")
+
+    def test_every_run_letter_form_runs_and_ends_with_the_viewer(self):
+        for arguments in (["/s"], ["/S"], ["-s"], ["xs"], []):
+            with self.subTest(arguments=arguments):
+                saver = self.start_run(*arguments)
+                self.assertTrue(os.path.exists(SNAPSHOT))
+                self.end_run(saver)
+                os.remove(SNAPSHOT)
+
+    def test_the_cursor_is_hidden_for_the_run_letter_only(self):
+        # A stand-in viewer reads the count from inside the run (see
+        # cursor_witness); the balancing show at the end is not visible
+        # from outside.
+        report = os.path.join(WORK, "cursor.txt")
+        for arguments, during in ((["/s"], -1), (["/S"], -1), (["-s"], -1), (["xs"], -1),
+                                  ([], 0)):
+            with self.subTest(arguments=arguments):
+                if os.path.exists(report):
+                    os.remove(report)
+                env = dict(os.environ, TESSELUNE_CURSOR_REPORT=wine_path(report))
+                saver = self.saver(*arguments, folder=self.with_witness, env=env)
+                self.assertEqual(saver.wait(START_SECONDS), 0, "the run did not end")
+                self.assertEqual(read_text(report), f"during={during}\n",
+                                 "the cursor's display count during the run")
+
+    def test_closing_the_run_window_ends_the_saver_and_leaves_the_viewer(self):
+        saver = self.start_run("/s")
+        self.assertEqual(probe("close", RUN_TITLE)[0], 0)
+        self.assertEqual(saver.wait(END_SECONDS), 0)
+        self.assertTrue(window_exists(VIEWER_TITLE), "the viewer went with the saver")
+
+    def test_a_second_start_during_a_run_ends_at_once(self):
+        saver = self.start_run("/s")
+        for arguments in (["/s"], ["/c"], ["/a"], [], ["/p", "1234"]):
+            with self.subTest(arguments=arguments):
+                second = self.saver(*arguments)
+                self.assert_second_start_ends(second)
+        self.end_run(saver)
+
+    def test_an_open_settings_dialog_keeps_every_mode_from_starting(self):
+        dialog = self.start([PREVIEW_HOST, "300", "200", "<Tesselune>"])
+        dialog.read_line()
+        for arguments in (["/s"], ["/c"], []):
+            with self.subTest(arguments=arguments):
+                self.assert_second_start_ends(self.saver(*arguments))
+        box = self.start([PREVIEW_HOST, "152", "112"])
+        handle = box.read_line().split("=")[1]
+        self.assert_second_start_ends(self.saver("/p", handle))
+        self.assertIsNone(self.preview_child())
+
+    def assert_second_start_ends(self, second):
+        self.assertEqual(second.wait(START_SECONDS), 0, "the second start did not end")
+        self.assertFalse(window_exists(MESSAGE_TITLE))
+        self.assertLessEqual(len(x_windows(VIEWER_TITLE)), 1, "a second viewer")
+
+class RunMusic(SaverTest):
+    """Music during a run, heard through an ALSA "file" device given to Wine."""
+
+    def setUp(self):
+        super().setUp()
+        self.sink = os.path.join(WORK, f"{self.id().rsplit('.', 1)[1]}.wav")
+        alsa = self.sink + ".conf"
+        for path in (self.sink, alsa):
+            if os.path.exists(path):
+                os.remove(path)
+        with open(alsa, "w") as file:
+            file.write('pcm.!default {\n    type file\n    slave.pcm { type null }\n'
+                       f'    file "{self.sink}"\n    format "wav"\n}}\n')
+        self.env = dict(os.environ, ALSA_CONFIG_PATH=alsa)
+
+    def choose_music_file(self, path):
+        with open(os.path.join(self.with_viewer, "Tesselune.ini"), "wb") as file:
+            file.write(ini_bytes(2, 0, wine_path(path)))
+
+    def assert_plays_through_the_run_and_stops_at_its_end(self):
+        saver = self.start_run("/s", env=self.env)
+        self.assertTrue(poll(lambda: sink_sound_end(self.sink), END_SECONDS), "nothing played")
+        heard = sink_sound_end(self.sink)
+        # The 0.4 s tone has ended by now: more sound means it plays again.
+        self.assertTrue(poll(lambda: sink_sound_end(self.sink) > heard, 3),
+                        "the music did not go on")
+        self.end_run(saver)
+        time.sleep(0.5)
+        at_end = sink_sound_end(self.sink)
+        time.sleep(1.5)
+        self.assertEqual(sink_sound_end(self.sink), at_end, "the music went on after the run")
+
+    def test_a_wav_file_plays_from_the_start_of_the_run_until_its_end(self):
+        self.choose_music_file(TONE + ".wav")
+        self.assert_plays_through_the_run_and_stops_at_its_end()
+
+    def test_an_mp3_file_plays_from_the_start_of_the_run_until_its_end(self):
+        mixed_case = os.path.join(WORK, "tone.Mp3")
+        shutil.copy(TONE + ".mp3", mixed_case)
+        self.choose_music_file(mixed_case)
+        self.assert_plays_through_the_run_and_stops_at_its_end()
+
+    def test_a_file_of_another_kind_plays_nothing(self):
+        # WAV data under another name: the name's ending alone decides.
+        other = os.path.join(WORK, "tone.mid")
+        shutil.copy(TONE + ".wav", other)
+        self.choose_music_file(other)
+        saver = self.start_run("/s", env=self.env)
+        time.sleep(2)
+        self.assertEqual(sink_sound_end(self.sink), 0, "something played")
+        self.end_run(saver)
+
+
+class StartUpChecks(SaverTest):
+    def test_other_letters_end_silently_after_the_checks(self):
+        # NOTE: Wine quotes an argument with a blank, so " /s" reaches the
+        # saver as "\" /s\"", whose letter is a blank: another letter too.
+        for arguments in ([" /s"], ["/a"], ["/x"], ["/1"], ["/"]):
+            with self.subTest(arguments=arguments):
+                shutil.rmtree(os.path.dirname(SNAPSHOT), ignore_errors=True)
+                self.assert_ends_silently(self.saver(*arguments))
+                self.assertTrue(os.path.isdir(os.path.dirname(SNAPSHOT)),
+                                "the working folder was not made")
+                self.assertFalse(os.path.exists(SNAPSHOT))
+
+    def test_settings_mode_ends_after_the_checks_until_its_dialog_exists(self):
+        for arguments in (["/c"], ["/C"], ["/c:1234"]):
+            with self.subTest(arguments=arguments):
+                self.assert_ends_silently(self.saver(*arguments))
+
+    def test_a_missing_viewer_is_reported_with_the_one_message(self):
+        for arguments in (["/s"], ["/c"], ["/a"], []):
+            with self.subTest(arguments=arguments):
+                saver = self.saver(*arguments, folder=self.without_viewer)
+                shown = poll(lambda: window_exists(MESSAGE_TITLE) or saver.process.poll() is not None,
+                             START_SECONDS)
+                self.assertTrue(shown and window_exists(MESSAGE_TITLE), "no message")
+                code, lines = window_texts("texts", MESSAGE_TITLE)
+                self.assertEqual(code, 0)
+                children = [line.split(" ", 3) for line in lines if line.startswith("child=")]
+                texts = [child[3] if len(child) > 3 else "" for child in children]
+                self.assertIn(MESSAGE, texts)
+                buttons = [child for child in children if child[0] == "child=Button"]
+                self.assertEqual([child[3] for child in buttons], ["OK"])
+                icons = [child for child in children if child[0] == "child=Static"
+                         and int(child[1], 16) & SS_TYPEMASK == SS_ICON and int(child[2], 16)]
+                self.assertEqual(icons, [], "the message shows an icon")
+                self.assertIsNone(saver.process.poll(), "ended before the message was closed")
+                self.assertFalse(window_exists(RUN_TITLE))
+
+                self.assertEqual(probe("close", MESSAGE_TITLE)[0], 0)
+                self.assertEqual(saver.wait(END_SECONDS), 0)
+                self.assertFalse(window_exists(MESSAGE_TITLE))
+
+    def test_preview_needs_no_viewer(self):
+        box = self.start([PREVIEW_HOST, "152", "112"])
+        handle = box.read_line().split("=")[1]
+        saver = self.saver("/p", handle, folder=self.without_viewer)
+        self.assertTrue(poll(self.preview_child, START_SECONDS), "no preview in the box")
+        self.assertFalse(window_exists(MESSAGE_TITLE))
+        self.assertEqual(probe("close", BOX_TITLE)[0], 0)
+        self.assertEqual(saver.wait(END_SECONDS), 0)
+
+class PreviewMode(SaverTest):
+    def test_the_preview_fills_the_box_it_is_given(self):
+        for width, height, arguments in ((152, 112, lambda h: ["/p", h]),
+                                         (400, 300, lambda h: [f"/p:{h}"]),
+                                         (100, 60, lambda h: ["/P", h])):
+            with self.subTest(size=(width, height), arguments=arguments("N")):
+                box = self.start([PREVIEW_HOST, str(width), str(height)])
+                handle = box.read_line().split("=")[1]
+                saver = self.saver(*arguments(handle))
+                child = poll(self.preview_child, START_SECONDS)
+                self.assertTrue(child, "no preview in the box")
+                self.assertEqual(child[:4], (0, 0, width, height))
+                self.assertTrue(child[4] & WS_CHILD)
+                self.assertFalse(window_exists(PREVIEW_TITLE), "the preview is a top-level window")
+
+                # Destroying the box unloads the preview and ends the saver.
+                self.assertEqual(probe("close", BOX_TITLE)[0], 0)
+                self.assertEqual(box.wait(END_SECONDS), 0)
+                self.assertEqual(saver.wait(END_SECONDS), 0, "the saver outlived its box")
+
+    def test_a_preview_without_a_box_ends_at_once(self):
+        for arguments in (["/p"], ["/p", "0"], ["/p", "12345678"]):
+            with self.subTest(arguments=arguments):
+                self.assert_ends_silently(self.saver(*arguments))
+
+    def test_a_preview_does_not_keep_a_run_from_starting(self):
+        box = self.start([PREVIEW_HOST, "152", "112"])
+        handle = box.read_line().split("=")[1]
+        preview = self.saver("/p", handle)
+        self.assertTrue(poll(self.preview_child, START_SECONDS))
+        self.end_run(self.start_run("/s"), alone=False)
+        self.assertIsNone(preview.process.poll())
+
+
+class RunCycles(SaverTest):
+    def test_cycles_of_run_and_stop_end_cleanly(self):
+        ini = os.path.join(self.with_viewer, "Tesselune.ini")
+        settings = ini_bytes(0, 0, "")
+        with open(ini, "wb") as file:
+            file.write(settings)
+        written = os.stat(ini).st_mtime_ns
+        for cycle in range(CYCLES):
+            with self.subTest(cycle=cycle):
+                saver = self.start_run("/s")
+                self.end_run(saver)
+                self.programs.remove(saver)
+                saver.end()
+        with open(ini, "rb") as file:
+            self.assertEqual(file.read(), settings)
+        self.assertEqual(os.stat(ini).st_mtime_ns, written)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
