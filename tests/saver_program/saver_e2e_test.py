@@ -243,7 +243,7 @@ class SaverTest(unittest.TestCase):
     def start_run(self, *arguments, env=None):
         """Starts the saver and waits for the viewer it starts.
 
-        NOTE: a run ends by design at its first look for the viewer's window,
+        NOTE: a run ends on purpose at its first look for the viewer's window,
         half a second after the start, when the window is not up yet; on a
         busy machine a viewer now and then takes longer. Such a run must
         still end cleanly; it is then tried once more."""
