@@ -298,6 +298,11 @@ class SaverTest(unittest.TestCase):
                 return int(left), int(top), int(width), int(height), int(style, 16)
         return None
 
+    def preview_child_at(self, width, height):
+        """The preview child once it fills a box of that size."""
+        child = self.preview_child()
+        return child if child and child[:4] == (0, 0, width, height) else None
+
     def assert_ends_silently(self, program, seconds=START_SECONDS):
         self.assertEqual(program.wait(seconds), 0, "did not end with code 0")
         self.assertFalse(window_exists(MESSAGE_TITLE), "a message was shown")
@@ -522,7 +527,10 @@ class PreviewMode(SaverTest):
                 box = self.start([PREVIEW_HOST, str(width), str(height)])
                 handle = box.read_line().split("=")[1]
                 saver = self.saver(*arguments(handle))
-                child = poll(self.preview_child, START_SECONDS)
+                # NOTE: the preview becomes the box's child before it is
+                # placed and sized, so it may be seen at 0 x 0 for a moment.
+                child = poll(lambda: self.preview_child_at(width, height), START_SECONDS)
+                child = child or self.preview_child()
                 self.assertTrue(child, "no preview in the box")
                 self.assertEqual(child[:4], (0, 0, width, height))
                 self.assertTrue(child[4] & WS_CHILD)
