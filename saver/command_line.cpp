@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::size_t kHandleStart = 3;
 
-// Only ASCII letters change case: in code page 932 a trail byte may look
-// like a lower-case letter.
-std::string UpperCased(std::string_view character) {
-    std::string upper(character);
-    if (upper.size() == 1 && upper[0] >= 'a' && upper[0] <= 'z')
-        upper[0] = char(upper[0] - 'a' + 'A');
-    return upper;
-}
-
 }  // namespace
 
 std::string_view ArgumentsOf(std::string_view commandLine) {
@@ -38,7 +29,7 @@ std::string ModeLetter(std::string_view arguments) {
     if (arguments.empty()) return {};
     const std::size_t second = Cp932CharacterLength(arguments, 0);
     if (second >= arguments.size()) return {};
-    return UpperCased(arguments.substr(second, Cp932CharacterLength(arguments, second)));
+    return Cp932UpperCase(arguments.substr(second, Cp932CharacterLength(arguments, second)));
 }
 
 std::int32_t PreviewHostHandle(std::string_view arguments) {

@@ -16,3 +16,11 @@ std::string_view LeftCharacters(std::string_view text, std::size_t count) {
     }
     return text.substr(0, end);
 }
+
+std::string Cp932UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (std::size_t at = 0; at < upper.size(); at += Cp932CharacterLength(upper, at)) {
+        if (upper[at] >= 'a' && upper[at] <= 'z') upper[at] = char(upper[at] - 'a' + 'A');
+    }
+    return upper;
+}

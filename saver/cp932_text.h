@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 bool IsCp932LeadByte(unsigned char byte);
@@ -14,3 +15,7 @@ std::size_t Cp932CharacterLength(std::string_view text, std::size_t index);
 
 // The first count characters of text.
 std::string_view LeftCharacters(std::string_view text, std::size_t count);
+
+// The text with its single-byte letters upper-cased; the second byte of a
+// two-byte character may look like a letter and is kept as it is.
+std::string Cp932UpperCase(std::string_view text);

@@ -17,14 +17,5 @@ std::string MusicFileEnding(std::string_view path) {
     }
     const std::size_t first =
         starts.size() > kEndingCharacters ? starts[starts.size() - kEndingCharacters] : 0;
-    std::string ending(path.substr(first));
-    // Upper-case single-byte letters only: a trail byte may look like one.
-    for (std::size_t index = 0; index < ending.size();
-         index += Cp932CharacterLength(ending, index)) {
-        if (Cp932CharacterLength(ending, index) == 1 && ending[index] >= 'a' &&
-            ending[index] <= 'z') {
-            ending[index] = char(ending[index] - 'a' + 'A');
-        }
-    }
-    return ending;
+    return Cp932UpperCase(path.substr(first));
 }

@@ -31,16 +31,8 @@ std::uint32_t QueryMode(const char* command, char* buffer, std::uint32_t length)
     return SendMciString(command, buffer, length);
 }
 
-// Upper-cases the ASCII letters only: the second byte of a code page 932
-// character may look like a lower-case letter.
 bool ContainsErr(const std::string& reply) {
-    std::string upper = reply;
-    for (std::size_t at = 0; at < upper.size(); at += Cp932CharacterLength(upper, at)) {
-        if (upper[at] >= 'a' && upper[at] <= 'z') {
-            upper[at] = static_cast<char>(upper[at] - 'a' + 'A');
-        }
-    }
-    return upper.find("ERR") != std::string::npos;
+    return Cp932UpperCase(reply).find("ERR") != std::string::npos;
 }
 
 }  // namespace

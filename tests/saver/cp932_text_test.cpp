@@ -41,4 +41,11 @@ TEST(LeftCharacters, KeepsShortTextWhole) {
     EXPECT_EQ(LeftCharacters("abc", 0), "");
 }
 
+TEST(Cp932UpperCase, ChangesSingleByteLettersOnly) {
+    EXPECT_EQ(Cp932UpperCase("c:\\music\\a.mp3"), "C:\\MUSIC\\A.MP3");
+    // "ｧ" (0xA7) and the trail byte "a" of 0x8361 stay as they are.
+    EXPECT_EQ(Cp932UpperCase("err\xA7\x83\x61z"), "ERR\xA7\x83\x61Z");
+    EXPECT_EQ(Cp932UpperCase(""), "");
+}
+
 }  // namespace
