@@ -35,6 +35,18 @@ wine_session_start() {
     wineserver -k >/dev/null 2>&1
     wineserver -p || return 1
     wineboot >/dev/null 2>&1
+    wine_session_japanese_font
+}
+
+# The dialog's font, ＭＳ Ｐゴシック, is not on Linux: Wine draws it with the
+# IPA proportional Gothic instead. NOTE: through a UTF-16 registry file, since
+# Wine reads non-ASCII command-line arguments in the caller's locale, which
+# may not be UTF-8.
+wine_session_japanese_font() {
+    local file="$WINEPREFIX/japanese-font.reg"
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n' |
+        iconv -f UTF-8 -t UTF-16 >"$file"
+    wine regedit /S "$(winepath -w "$file")" >/dev/null 2>&1
 }
 
 wine_session_stop() {

@@ -1,0 +1,105 @@
+#include "caption_font.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+
+// Japanese proportional faces, the closest to the design's first, for text
+// whose own face the system lacks.
+constexpr const wchar_t* kJapaneseFaces[] = {L"MS PGothic", L"Meiryo UI", L"Yu Gothic UI",
+                                             L"MS UI Gothic", L"IPAPGothic"};
+
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    ~ScreenDc() {
+        if (dc_) ReleaseDC(nullptr, dc_);
+    }
+    HDC Dc() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(HDC dc, const std::wstring& face) {
+    if (!dc || face.empty() || face.size() >= LF_FACESIZE) return false;
+    LOGFONTW query = {};
+    query.lfCharSet = DEFAULT_CHARSET;
+    std::copy(face.begin(), face.end(), query.lfFaceName);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &query, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+// Empty when neither the asked face nor any of the Japanese ones is there.
+std::wstring ChooseFace(HDC dc, const std::wstring& asked) {
+    if (FaceInstalled(dc, asked)) return asked;
+    for (const wchar_t* face : kJapaneseFaces) {
+        if (FaceInstalled(dc, face)) return face;
+    }
+    return {};
+}
+
+// Points to the screen's pixels, to the nearest pixel: 9.75 pt at 96 dpi is
+// 13. A size that is no number, or beyond any font, gets the default size.
+LONG PixelHeight(double points, HDC dc) {
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    const double pixels = points * dpi / 72.0;
+    if (!std::isfinite(pixels) || std::fabs(pixels) > SHRT_MAX) return 0;
+    return std::lround(pixels);
+}
+
+}  // namespace
+
+CaptionFont::CaptionFont(const CommandFont& font) {
+    ScreenDc screen;
+    LOGFONTW logFont = {};
+    logFont.lfHeight = -PixelHeight(font.size, screen.Dc());
+    logFont.lfWeight = font.weight;
+    logFont.lfItalic = font.italic;
+    logFont.lfUnderline = font.underline;
+    logFont.lfStrikeOut = font.strikethrough;
+    logFont.lfCharSet = static_cast<BYTE>(font.charset);
+    const std::wstring face = ChooseFace(screen.Dc(), WideFromCp932(font.name));
+    if (face.empty()) {
+        logFont.lfCharSet = SHIFTJIS_CHARSET;
+    } else {
+        std::copy(face.begin(), face.end(), logFont.lfFaceName);
+    }
+    font_ = CreateFontIndirectW(&logFont);
+}
+
+CaptionFont::~CaptionFont() {
+    if (font_) DeleteObject(font_);
+}
+
+std::wstring WideFromBytes(UINT codePage, std::string_view text) {
+    if (text.empty() || text.size() > INT_MAX) return {};
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    if (wideLength <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), wideLength);
+    return wide;
+}
+
+std::string BytesFromWide(UINT codePage, std::wstring_view text) {
+    if (text.empty() || text.size() > INT_MAX) return {};
+    const int length = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return {};
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
