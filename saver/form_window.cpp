@@ -132,6 +132,27 @@ bool PictureSurface::Resize(int width, int height, bool withImage) {
     return true;
 }
 
+bool PictureSurface::LoadBitmapResource(HINSTANCE instance, int resourceId) {
+    Release();
+    HBITMAP loaded = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!loaded) return false;
+    BITMAP size = {};
+    bool copied = false;
+    if (GetObjectW(loaded, sizeof(size), &size) && Resize(size.bmWidth, size.bmHeight, true)) {
+        HDC source = CreateCompatibleDC(nullptr);
+        if (source) {
+            HGDIOBJ former = SelectObject(source, loaded);
+            copied = BitBlt(dc_, 0, 0, width_, height_, source, 0, 0, SRCCOPY) != FALSE;
+            SelectObject(source, former);
+            DeleteDC(source);
+        }
+    }
+    DeleteObject(loaded);
+    if (!copied) Release();
+    return copied;
+}
+
 bool PictureSurface::ReadRgb(std::uint8_t* rgb) const {
     if (!bits_) return false;
     GdiFlush();

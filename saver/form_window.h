@@ -56,6 +56,9 @@ class PictureSurface {
     int Height() const { return height_; }
     // The off-screen image's device context; null without an image.
     HDC Dc() const { return dc_; }
+    // Takes the size and pixels of the BITMAP resource resourceId; false
+    // leaves the surface without an image.
+    bool LoadBitmapResource(HINSTANCE instance, int resourceId);
     // The image's pixels as red, green, blue per pixel, bottom row first.
     bool ReadRgb(std::uint8_t* rgb) const;
 

@@ -6,6 +6,7 @@
 #include "preview_window.h"
 #include "run_window.h"
 #include "settings.h"
+#include "settings_dialog.h"
 #include "viewer_path.h"
 
 #include <string>
@@ -72,6 +73,10 @@ void Main(HINSTANCE instance) {
         MessageBoxW(nullptr, kViewerMissing, kApplicationTitle, MB_OK);
         EndProgram();
     });
+    if (letter == "C") {
+        GuardedStep([&] { ShowSettingsDialog(instance); });
+        EndProgram();
+    }
     GuardedStep([&] {
         if (letter != "S" && !ArgumentString().empty()) EndProgram();
     });

@@ -10,16 +10,15 @@ CTest passes TESSELUNE_VIEWER (the program), TESSELUNE_WINDOW_PROBE (the
 Windows-side probe) and TESSELUNE_WINE_RUN (how Windows programs are run).
 """
 
-import collections
 import os
 import struct
 import subprocess
 import time
 import unittest
 
+from wine_desktop import WINE_RUN, Screenshot, poll, probe, run, x_windows
+
 VIEWER = os.environ["TESSELUNE_VIEWER"]
-PROBE = os.environ["TESSELUNE_WINDOW_PROBE"]
-WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
 SNAPSHOT = os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva", "Tesselune.bmp")
 
 TITLE = "Tesselune_VC"
@@ -63,53 +62,12 @@ def truncated_bitmap():
     return data[: len(data) // 3]
 
 
-def run(command, timeout=10):
-    return subprocess.run(command, capture_output=True, text=True, timeout=timeout)
+def screenshot():
+    return Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT)
 
 
-def probe(*args, timeout=15):
-    """Runs the window probe; its exit code and its key=value lines."""
-    result = run([WINE_RUN, PROBE, *args], timeout=timeout)
-    fields = dict(line.split("=", 1) for line in result.stdout.splitlines() if "=" in line)
-    return result.returncode, fields
-
-
-def x_windows():
-    return run(["xdotool", "search", "--name", f"^{TITLE}$"]).stdout.split()
-
-
-def poll(condition, seconds, step=0.1):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(step)
-    return condition()
-
-
-class Screenshot:
-    """The whole virtual screen as raw RGB bytes."""
-
-    def __init__(self):
-        self.data = subprocess.run(
-            ["import", "-window", "root", "-depth", "8", "rgb:-"],
-            capture_output=True, timeout=20, check=True).stdout
-        if len(self.data) != SCREEN_WIDTH * SCREEN_HEIGHT * 3:
-            raise AssertionError(f"screenshot of {len(self.data)} bytes")
-
-    def colours(self, left, top, right, bottom, step=2):
-        """How often each colour occurs in a rectangle, every step-th pixel."""
-        counts = collections.Counter()
-        for y in range(top, bottom, step):
-            start = (y * SCREEN_WIDTH + left) * 3
-            row = self.data[start:start + (right - left) * 3]
-            stride = 3 * step
-            counts.update(zip(row[0::stride], row[1::stride], row[2::stride]))
-        return counts
-
-    def window_colours(self):
-        return self.colours(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT)
+def window_colours(shot):
+    return shot.colours(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT)
 
 
 def lit(colours):
@@ -133,13 +91,13 @@ class ViewerProgram(unittest.TestCase):
                 self.saved_snapshot = file.read()
         os.makedirs(os.path.dirname(SNAPSHOT), exist_ok=True)
         self.remove_snapshot()
-        self.assertEqual(x_windows(), [], "a viewer window is left from before")
+        self.assertEqual(x_windows(TITLE), [], "a viewer window is left from before")
 
     def tearDown(self):
         if self.process and self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=END_SECONDS)
-        poll(lambda: not x_windows(), END_SECONDS)
+        poll(lambda: not x_windows(TITLE), END_SECONDS)
         self.remove_snapshot()
         if self.saved_snapshot is not None:
             self.write_snapshot(self.saved_snapshot)
@@ -158,7 +116,7 @@ class ViewerProgram(unittest.TestCase):
 
     def start_and_wait_for_window(self):
         self.start_viewer()
-        windows = poll(lambda: x_windows() or self.process.poll() is not None, START_SECONDS)
+        windows = poll(lambda: x_windows(TITLE) or self.process.poll() is not None, START_SECONDS)
         self.assertIsNone(self.process.poll(), "the viewer ended instead of showing its window")
         self.assertTrue(windows, f"no window titled {TITLE} within {START_SECONDS} s")
 
@@ -166,7 +124,7 @@ class ViewerProgram(unittest.TestCase):
         # NOTE: xdotool walks every X window, and a search can come back
         # empty while Wine makes or drops windows of its own; ask until it
         # answers.
-        windows = poll(x_windows, END_SECONDS)
+        windows = poll(lambda: x_windows(TITLE), END_SECONDS)
         self.assertTrue(windows, f"no X window titled {TITLE}")
         return windows[0]
 
@@ -174,8 +132,8 @@ class ViewerProgram(unittest.TestCase):
         """A screenshot once the panels are on the screen."""
         deadline = time.monotonic() + START_SECONDS
         while True:
-            shot = Screenshot()
-            if lit(shot.window_colours()):
+            shot = screenshot()
+            if lit(window_colours(shot)):
                 return shot
             if time.monotonic() > deadline:
                 self.fail("nothing was drawn in the window")
@@ -188,7 +146,7 @@ class ViewerProgram(unittest.TestCase):
             self.fail(f"the viewer still runs {END_SECONDS} s later")
         self.assertEqual(code, 0)
         self.assertEqual(probe("find", TITLE)[0], 1, f"a window titled {TITLE} is left")
-        self.assertEqual(x_windows(), [])
+        self.assertEqual(x_windows(TITLE), [])
 
     def assert_black_corners(self, shot):
         # The panels never reach the window's corners at any angle.
@@ -213,7 +171,7 @@ class ViewerProgram(unittest.TestCase):
         self.assertNotEqual(window["pid"], "0")
         self.assertTrue(window["program"].lower().endswith("\\tesselune.dll"), window["program"])
 
-        geometry = run(["xdotool", "getwindowgeometry", "--shell", self.x_window()]).stdout
+        geometry = run(["xdotool", "getwindowgeometry", "--shell", self.x_window()]).stdout.decode()
         self.assertIn("X=0\n", geometry)
         self.assertIn("Y=0\n", geometry)
         self.assertIn("WIDTH=1024\n", geometry)
@@ -229,7 +187,7 @@ class ViewerProgram(unittest.TestCase):
         self.start_and_wait_for_window()
         shot = self.wait_for_frames()
 
-        colours = shot.window_colours()
+        colours = window_colours(shot)
         total = sum(colours.values())
         panels = lit(colours)
         self.assertGreater(sum(panels.values()), total // 10, "the panels cover too little")
@@ -253,7 +211,7 @@ class ViewerProgram(unittest.TestCase):
         overlap_seen = False
         for _ in range(6):
             shot = self.wait_for_frames()
-            colours = shot.window_colours()
+            colours = window_colours(shot)
             total = sum(colours.values())
             panels = lit(colours)
             for (r, g, b), count in panels.items():
@@ -273,7 +231,7 @@ class ViewerProgram(unittest.TestCase):
 
     def test_mouse_moves_and_clicks_end_nothing(self):
         self.start_and_wait_for_window()
-        before = self.wait_for_frames().window_colours()
+        before = window_colours(self.wait_for_frames())
 
         for command in (["mousemove", "100", "100"], ["mousemove", "900", "600"],
                         ["click", "1"], ["click", "3"], ["mousemove", "512", "384"],
@@ -286,7 +244,7 @@ class ViewerProgram(unittest.TestCase):
         self.assertEqual(probe("find", TITLE)[0], 0)
         # NOTE: on a busy machine the screen can stay unchanged for a second
         # or more; a viewer that stopped drawing never changes it again.
-        turned = poll(lambda: Screenshot().window_colours() != before, END_SECONDS, step=0.3)
+        turned = poll(lambda: window_colours(screenshot()) != before, END_SECONDS, step=0.3)
         self.assertTrue(turned, "the panels stopped turning")
 
     def test_key_ends_the_viewer_with_code_zero(self):
@@ -320,7 +278,7 @@ class ViewerProgram(unittest.TestCase):
                     self.fail(f"the viewer lingers with a {name} snapshot")
                 self.assertEqual(code, 0)
                 self.assertEqual(probe("find", TITLE)[0], 1)
-                self.assertEqual(x_windows(), [])
+                self.assertEqual(x_windows(TITLE), [])
 
 
 if __name__ == "__main__":

@@ -21,14 +21,14 @@ import subprocess
 import time
 import unittest
 
+from wine_desktop import (END_SECONDS, START_SECONDS, WINE_RUN, Program, our_programs, poll,
+                          probe, run, window_exists, window_texts, wine_path, x_windows)
+
 SAVER = os.environ["TESSELUNE_SAVER"]
 VIEWER = os.environ["TESSELUNE_VIEWER"]
-PROBE = os.environ["TESSELUNE_WINDOW_PROBE"]
 PAINTER = os.environ["TESSELUNE_PATTERN_PAINTER"]
 PREVIEW_HOST = os.environ["TESSELUNE_PREVIEW_HOST"]
-WINDOW_TEXTS = os.environ["TESSELUNE_WINDOW_TEXTS"]
 CURSOR_WITNESS = os.environ["TESSELUNE_CURSOR_WITNESS"]
-WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
 WORK = os.environ["TESSELUNE_WORK"]
 TONE = os.environ["TESSELUNE_TEST_TONE"]
 PREFIX = os.environ["WINEPREFIX"]
@@ -38,6 +38,7 @@ CYCLES = int(os.environ.get("TESSELUNE_CYCLES", "50"))
 RUN_TITLE = "Tesselune_Main"
 VIEWER_TITLE = "Tesselune_VC"
 PREVIEW_TITLE = "Preview Window"
+DIALOG_TITLE = "<Tesselune>"
 BOX_TITLE = "Tesselune test preview box"
 MESSAGE_TITLE = "Tesselune"
 MESSAGE = "Tesselune.dll が同じﾌｫﾙﾀﾞに見つかりません！"
@@ -46,66 +47,9 @@ SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
 SNAPSHOT_SIDE = 512
 SNAPSHOT_SIZE = 786486
 
-# NOTE: the first program of a Wine session, or the first after the session
-# has idled, waits about ten seconds while Wine starts its desktop process.
-START_SECONDS = 30
-END_SECONDS = 10
-
 WS_CHILD = 0x40000000
 SS_TYPEMASK = 0x1F
 SS_ICON = 0x03
-
-
-def run(command, timeout=15, **kwargs):
-    return subprocess.run(command, capture_output=True, timeout=timeout, **kwargs)
-
-
-def poll(condition, seconds, step=0.05):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(step)
-    return condition()
-
-
-def probe(*args):
-    """Runs the window probe; its exit code and its key=value lines."""
-    result = run([WINE_RUN, PROBE, *args])
-    lines = result.stdout.decode(errors="replace").splitlines()
-    return result.returncode, dict(line.split("=", 1) for line in lines if "=" in line)
-
-
-def window_texts(*args):
-    """Runs the text reader; its exit code and its lines, decoded from UTF-8."""
-    result = run([WINE_RUN, WINDOW_TEXTS, *args])
-    return result.returncode, result.stdout.decode("utf-8").splitlines()
-
-
-def window_exists(title):
-    return probe("find", title)[0] == 0
-
-
-def x_windows(title):
-    return run(["xdotool", "search", "--name", f"^{title}$"]).stdout.split()
-
-
-def our_programs():
-    """Command lines of this prefix's processes that are the saver or the viewer."""
-    found = []
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{pid}/environ", "rb") as file:
-                if f"WINEPREFIX={PREFIX}".encode() not in file.read().split(b"\0"):
-                    continue
-            with open(f"/proc/{pid}/cmdline", "rb") as file:
-                command = file.read().replace(b"\0", b" ").decode(errors="replace")
-        except OSError:
-            continue
-        if "tesselune.scr" in command.lower() or "tesselune.dll" in command.lower():
-            found.append(command)
-    return found
 
 
 def ini_bytes(kind, repeat, path):
@@ -133,45 +77,6 @@ def read_text(path):
             return file.read()
     except OSError:
         return ""
-
-
-def wine_path(path):
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-
-class Program:
-    """A Windows program of the tests started under Wine, ended when done."""
-
-    def __init__(self, command, env=None, stdin=subprocess.DEVNULL):
-        self.process = subprocess.Popen([WINE_RUN, *command], stdin=stdin,
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                        env=env)
-
-    def read_line(self, seconds=START_SECONDS):
-        """The program's first line of output."""
-        deadline = time.monotonic() + seconds
-        line = b""
-        while not line.endswith(b"\n"):
-            if time.monotonic() > deadline:
-                raise AssertionError(f"no output within {seconds} s")
-            byte = self.process.stdout.read(1)
-            if not byte:
-                raise AssertionError("the program ended without its output")
-            line += byte
-        return line.decode().strip()
-
-    def wait(self, seconds):
-        try:
-            return self.process.wait(timeout=seconds)
-        except subprocess.TimeoutExpired:
-            return None
-
-    def end(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait(timeout=END_SECONDS)
-        if self.process.stdout:
-            self.process.stdout.close()
 
 
 class SaverTest(unittest.TestCase):
@@ -400,7 +305,7 @@ class RunMode(SaverTest):
         self.end_run(saver)
 
     def test_an_open_settings_dialog_keeps_every_mode_from_starting(self):
-        dialog = self.start([PREVIEW_HOST, "300", "200", "<Tesselune>"])
+        dialog = self.start([PREVIEW_HOST, "300", "200", DIALOG_TITLE])
         dialog.read_line()
         for arguments in (["/s"], ["/c"], []):
             with self.subTest(arguments=arguments):
@@ -480,10 +385,17 @@ class StartUpChecks(SaverTest):
                                 "the working folder was not made")
                 self.assertFalse(os.path.exists(SNAPSHOT))
 
-    def test_settings_mode_ends_after_the_checks_until_its_dialog_exists(self):
+    def test_settings_mode_opens_the_dialog_and_ends_with_it(self):
         for arguments in (["/c"], ["/C"], ["/c:1234"]):
             with self.subTest(arguments=arguments):
-                self.assert_ends_silently(self.saver(*arguments))
+                saver = self.saver(*arguments)
+                self.assertTrue(poll(lambda: window_exists(DIALOG_TITLE), START_SECONDS),
+                                "no settings dialog")
+                probe("close", DIALOG_TITLE)
+                self.assertEqual(saver.wait(END_SECONDS), 0)
+                self.assertFalse(window_exists(DIALOG_TITLE))
+                self.assertFalse(os.path.exists(os.path.join(self.with_viewer, "Tesselune.ini")),
+                                 "closing wrote the settings")
 
     def test_a_missing_viewer_is_reported_with_the_one_message(self):
         for arguments in (["/s"], ["/c"], ["/a"], []):

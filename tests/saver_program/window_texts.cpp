@@ -21,7 +21,11 @@ namespace {
 
 std::string Utf8Text(HWND window) {
     wchar_t text[1024] = {};
-    GetWindowTextW(window, text, int(sizeof(text) / sizeof(text[0])));
+    // NOTE: WM_GETTEXT rather than GetWindowTextW, which across processes
+    // gives only a window's caption, never an edit control's text.
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, sizeof(text) / sizeof(text[0]),
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &length);
     char utf8[4096] = {};
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
     return utf8;
