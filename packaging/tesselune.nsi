@@ -1,0 +1,170 @@
+; The per-user installer of the screen saver.
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0
+;            -DSAVER=... -DVIEWER=... -DREADME=... -DOUTFILE=... tesselune.nsi
+; Both programs go side by side into a folder of the user's own, which the
+; user can write: the settings dialog saves Tesselune.ini beside the saver, and
+; needs no administrator rights for it. The saver becomes this user's screen
+; saver; the uninstaller takes back only what the installer did.
+
+Unicode true
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+; NOTE: with file times stored, the installer would change with every build
+; of the same programs.
+SetDateSave off
+
+!include LogicLib.nsh
+
+!define PRODUCT "Tesselune (ScreenSaver)"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tesselune"
+!define DESKTOP_KEY "Control Panel\Desktop"
+!define SPI_SETSCREENSAVEACTIVE 17
+!define SPIF_SENDCHANGE 2
+
+Name "Tesselune ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Tesselune"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" InstallLocation
+BrandingText "Tesselune ${VERSION}"
+
+; The system's language chooses; English elsewhere.
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
+
+LangString Installed ${LANG_ENGLISH} "Tesselune is now your screen saver.$\r$\nTo choose its music, press $\"Settings...$\" in the Windows screen saver settings."
+LangString Installed ${LANG_JAPANESE} "Tesselune をスクリーンセーバーに設定しました。$\r$\n音楽は Windows の「スクリーンセーバーの設定」の「設定」ボタンから選べます。"
+
+VIProductVersion ${VERSION_QUAD}
+VIFileVersion ${VERSION_QUAD}
+VIAddVersionKey /LANG=${LANG_JAPANESE} ProductName "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} FileDescription "Tesselune ${VERSION} Setup"
+VIAddVersionKey /LANG=${LANG_JAPANESE} FileVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} ProductVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} OriginalFilename "Tesselune-${VERSION}-setup.exe"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+; Sets $R0 to 1 when SCRNSAVE.EXE names the saver in $INSTDIR, else to 0; uses
+; $R1 and $R2. Windows and this installer write the short form of the path, a
+; user's tool may write the long one: both are compared in their short forms.
+!macro DEFINE_SELECTS_THIS_SAVER PREFIX
+Function ${PREFIX}SelectsThisSaver
+    StrCpy $R0 0
+    ClearErrors
+    ReadRegStr $R1 HKCU "${DESKTOP_KEY}" SCRNSAVE.EXE
+    ${If} ${Errors}
+    ${OrIf} $R1 == ""
+        Return
+    ${EndIf}
+    ${If} $R1 == "$INSTDIR\Tesselune.scr"
+        StrCpy $R0 1
+        Return
+    ${EndIf}
+    GetFullPathName /SHORT $R1 $R1
+    GetFullPathName /SHORT $R2 "$INSTDIR\Tesselune.scr"
+    ${If} $R1 != ""
+    ${AndIf} $R1 == $R2
+        StrCpy $R0 1
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_SELECTS_THIS_SAVER ""
+!insertmacro DEFINE_SELECTS_THIS_SAVER "un."
+
+; Copies a value of the desktop key into the uninstall key under another name,
+; or records its absence by having none there.
+!macro REMEMBER_DESKTOP_VALUE NAME RECORD
+    DeleteRegValue HKCU "${UNINSTALL_KEY}" "${RECORD}"
+    ClearErrors
+    ReadRegStr $0 HKCU "${DESKTOP_KEY}" "${NAME}"
+    ${IfNot} ${Errors}
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "${RECORD}" $0
+    ${EndIf}
+!macroend
+
+; The reverse: the recorded value back into the desktop key, or the value
+; removed when there was none.
+!macro RESTORE_DESKTOP_VALUE NAME RECORD
+    ClearErrors
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "${RECORD}"
+    ${If} ${Errors}
+        DeleteRegValue HKCU "${DESKTOP_KEY}" "${NAME}"
+    ${Else}
+        WriteRegStr HKCU "${DESKTOP_KEY}" "${NAME}" $0
+    ${EndIf}
+!macroend
+
+; Tells running programs that the screen saver setting has changed.
+!macro ANNOUNCE_SCREEN_SAVER
+    ReadRegStr $0 HKCU "${DESKTOP_KEY}" ScreenSaveActive
+    ${If} $0 != "1"
+        StrCpy $0 0
+    ${EndIf}
+    System::Call "user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i $0, p 0, i ${SPIF_SENDCHANGE})"
+!macroend
+
+Section
+    SetOutPath "$INSTDIR"
+    File "/oname=Tesselune.scr" "${SAVER}"
+    File "/oname=Tesselune.dll" "${VIEWER}"
+    File "/oname=Readme.txt" "${README}"
+    WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+    ; What the user had before the first install; an install over this one
+    ; keeps that record.
+    Call SelectsThisSaver
+    ${If} $R0 == 0
+        !insertmacro REMEMBER_DESKTOP_VALUE SCRNSAVE.EXE PreviousScreenSaver
+        !insertmacro REMEMBER_DESKTOP_VALUE ScreenSaveActive PreviousScreenSaveActive
+    ${EndIf}
+
+    GetFullPathName /SHORT $0 "$INSTDIR\Tesselune.scr"
+    ${If} $0 == ""
+        StrCpy $0 "$INSTDIR\Tesselune.scr"
+    ${EndIf}
+    WriteRegStr HKCU "${DESKTOP_KEY}" SCRNSAVE.EXE $0
+    WriteRegStr HKCU "${DESKTOP_KEY}" ScreenSaveActive 1
+    !insertmacro ANNOUNCE_SCREEN_SAVER
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" DisplayName "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" DisplayIcon "$INSTDIR\Tesselune.scr,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" Publisher "Tesselune"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" InstallLocation "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" UninstallString '"$INSTDIR\Uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" QuietUninstallString '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" NoModify 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" NoRepair 1
+SectionEnd
+
+Function .onInstSuccess
+    ${IfNot} ${Silent}
+        MessageBox MB_OK|MB_ICONINFORMATION "$(Installed)"
+    ${EndIf}
+FunctionEnd
+
+Section Uninstall
+    ; Only a setting that still names this saver is put back: a saver the user
+    ; chose since stays chosen.
+    Call un.SelectsThisSaver
+    ${If} $R0 == 1
+        !insertmacro RESTORE_DESKTOP_VALUE SCRNSAVE.EXE PreviousScreenSaver
+        !insertmacro RESTORE_DESKTOP_VALUE ScreenSaveActive PreviousScreenSaveActive
+        !insertmacro ANNOUNCE_SCREEN_SAVER
+    ${EndIf}
+
+    ; The settings file goes too: it holds only the music choice of this
+    ; saver, and would keep the folder alive. Files the user put here stay,
+    ; and so does the folder then.
+    Delete "$INSTDIR\Tesselune.scr"
+    Delete "$INSTDIR\Tesselune.dll"
+    Delete "$INSTDIR\Readme.txt"
+    Delete "$INSTDIR\Tesselune.ini"
+    Delete "$INSTDIR\Uninstall.exe"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd

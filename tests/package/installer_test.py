@@ -1,0 +1,200 @@
+"""The installer and its uninstaller under Wine, run silently.
+
+The installer runs with /S the way a deployment tool runs it; the uninstaller
+runs from the command its uninstall entry gives for a quiet removal, as
+Windows would. What is checked is what the user's machine holds afterwards:
+the files of the per-user folder, the screen saver setting and the uninstall
+entry in the user's registry. The session's own screen saver setting is put
+back at the end.
+
+CTest passes TESSELUNE_INSTALLER, the programs and read-me it should carry
+(TESSELUNE_SAVER, TESSELUNE_VIEWER, TESSELUNE_README) and TESSELUNE_WINE_RUN;
+WINEPREFIX comes from the run's Wine session.
+"""
+
+import ntpath
+import os
+import shutil
+import subprocess
+import time
+import unittest
+
+INSTALLER = os.environ["TESSELUNE_INSTALLER"]
+SAVER = os.environ["TESSELUNE_SAVER"]
+VIEWER = os.environ["TESSELUNE_VIEWER"]
+README = os.environ["TESSELUNE_README"]
+WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
+
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tesselune"
+SCREEN_SAVER = "SCRNSAVE.EXE"
+ACTIVE = "ScreenSaveActive"
+INSTALLED_FILES = ["Readme.txt", "Tesselune.dll", "Tesselune.scr", "Uninstall.exe"]
+
+# NOTE: the uninstaller copies itself to the temporary folder, starts the copy
+# and returns at once; the copy removes the uninstall entry last.
+UNINSTALL_SECONDS = 60
+
+
+def wine(*args, timeout=60):
+    return subprocess.run([WINE_RUN, *args], capture_output=True, text=True, timeout=timeout)
+
+
+def registry(key):
+    """The values of a key as {name: (type, data)}, or None when it is missing."""
+    result = wine("reg", "query", key)
+    if result.returncode != 0:
+        return None
+    values = {}
+    headers = 0
+    for line in result.stdout.splitlines():
+        if line.startswith("    "):
+            name, kind, *data = line[4:].split("    ", 2)
+            values[name] = (kind, data[0] if data else "")
+        elif line.strip():
+            # The key's own name, then its subkeys' names and values.
+            headers += 1
+            if headers > 1:
+                break
+    return values
+
+
+def set_desktop_value(name, data):
+    if data is None:
+        wine("reg", "delete", DESKTOP_KEY, "/v", name, "/f")
+    else:
+        wine("reg", "add", DESKTOP_KEY, "/v", name, "/t", "REG_SZ", "/d", data, "/f")
+
+
+def desktop_value(name):
+    value = registry(DESKTOP_KEY).get(name)
+    return value[1] if value else None
+
+
+def unix_path(windows_path):
+    return subprocess.run(["winepath", "-u", windows_path], capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+def poll(condition, seconds, step=0.1):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(step)
+    return condition()
+
+
+class InstallerTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        local = wine("cmd", "/c", "echo %LOCALAPPDATA%").stdout.strip()
+        cls.folder = ntpath.join(local, "Programs", "Tesselune")
+        cls.unix_folder = unix_path(cls.folder)
+        cls.session_setting = {name: desktop_value(name) for name in (SCREEN_SAVER, ACTIVE)}
+
+    @classmethod
+    def tearDownClass(cls):
+        for name, data in cls.session_setting.items():
+            set_desktop_value(name, data)
+
+    def setUp(self):
+        # What a run that was stopped half way may have left.
+        self.tearDown()
+
+    def tearDown(self):
+        if registry(UNINSTALL_KEY) is not None:
+            wine("reg", "delete", UNINSTALL_KEY, "/f")
+        shutil.rmtree(self.unix_folder, ignore_errors=True)
+
+    def install(self):
+        result = wine(INSTALLER, "/S")
+        self.assertEqual(result.returncode, 0, result.stderr)
+
+    def uninstall(self):
+        command = registry(UNINSTALL_KEY)["QuietUninstallString"][1]
+        program, arguments = command[1:].split('"', 1)
+        result = wine(program, *arguments.split())
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertTrue(poll(lambda: registry(UNINSTALL_KEY) is None, UNINSTALL_SECONDS),
+                        "the uninstall entry stayed")
+
+    def installed(self, name):
+        return os.path.join(self.unix_folder, name)
+
+    def assert_installed(self):
+        self.assertEqual(sorted(os.listdir(self.unix_folder)), INSTALLED_FILES)
+        self.assertEqual(read(self.installed("Tesselune.scr")), read(SAVER))
+        self.assertEqual(read(self.installed("Tesselune.dll")), read(VIEWER))
+        self.assertEqual(read(self.installed("Readme.txt")), read(README))
+
+        saver = desktop_value(SCREEN_SAVER)
+        self.assertEqual(unix_path(saver), self.installed("Tesselune.scr"))
+        for part in ntpath.splitdrive(saver)[1].strip("\\").split("\\"):
+            stem, _, ending = part.partition(".")
+            self.assertTrue(len(stem) <= 8 and len(ending) <= 3, f"{saver} is not the short form")
+        self.assertEqual(desktop_value(ACTIVE), "1")
+
+        entry = registry(UNINSTALL_KEY)
+        uninstaller = ntpath.join(self.folder, "Uninstall.exe")
+        self.assertEqual(entry["DisplayName"], ("REG_SZ", "Tesselune (ScreenSaver)"))
+        self.assertEqual(entry["DisplayVersion"], ("REG_SZ", "1.00"))
+        self.assertEqual(entry["Publisher"], ("REG_SZ", "Tesselune"))
+        self.assertEqual(entry["InstallLocation"], ("REG_SZ", self.folder))
+        self.assertEqual(entry["UninstallString"], ("REG_SZ", f'"{uninstaller}"'))
+        self.assertEqual(entry["QuietUninstallString"], ("REG_SZ", f'"{uninstaller}" /S'))
+        self.assertEqual(entry["NoModify"], ("REG_DWORD", "0x1"))
+        self.assertEqual(entry["NoRepair"], ("REG_DWORD", "0x1"))
+
+    def test_install_and_uninstall_put_back_the_screen_saver_chosen_before(self):
+        previous = r"C:\windows\system32\previous.scr"
+        set_desktop_value(SCREEN_SAVER, previous)
+        set_desktop_value(ACTIVE, "0")
+        self.install()
+        self.assert_installed()
+        # A second install over the first must not take this saver for the
+        # one to put back.
+        self.install()
+        self.assert_installed()
+        with open(self.installed("Tesselune.ini"), "wb") as settings:
+            settings.write(b"[Section]\r\n")
+
+        self.uninstall()
+        self.assertFalse(os.path.exists(self.unix_folder))
+        self.assertEqual(desktop_value(SCREEN_SAVER), previous)
+        self.assertEqual(desktop_value(ACTIVE), "0")
+
+    def test_uninstall_removes_the_setting_when_there_was_none_before(self):
+        set_desktop_value(SCREEN_SAVER, None)
+        set_desktop_value(ACTIVE, None)
+        self.install()
+        self.assert_installed()
+        # Written by a tool of the user's in the long form: still this saver.
+        set_desktop_value(SCREEN_SAVER, ntpath.join(self.folder, "Tesselune.scr"))
+
+        self.uninstall()
+        self.assertFalse(os.path.exists(self.unix_folder))
+        self.assertIsNone(desktop_value(SCREEN_SAVER))
+        self.assertIsNone(desktop_value(ACTIVE))
+
+    def test_uninstall_leaves_a_screen_saver_chosen_since_and_the_users_own_files(self):
+        set_desktop_value(SCREEN_SAVER, None)
+        self.install()
+        chosen_since = r"C:\windows\system32\chosen.scr"
+        set_desktop_value(SCREEN_SAVER, chosen_since)
+        with open(self.installed("notes.txt"), "wb") as notes:
+            notes.write(b"mine\r\n")
+
+        self.uninstall()
+        self.assertEqual(os.listdir(self.unix_folder), ["notes.txt"])
+        self.assertEqual(desktop_value(SCREEN_SAVER), chosen_since)
+        self.assertEqual(desktop_value(ACTIVE), "1")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
