@@ -1,5 +1,6 @@
 // The preview window in a preview box of this process, looked at on the
 // screen: Wine draws a child window only inside its own process.
+#include "message_pump.h"
 #include "preview_window.h"
 #include "saver_resources.h"
 #include "still_picture.h"
@@ -56,15 +57,6 @@ class Pixels {
     HGDIOBJ former_ = nullptr;
     const std::uint32_t* bits_ = nullptr;
 };
-
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < milliseconds) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(10);
-    }
-}
 
 LRESULT CALLBACK BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);

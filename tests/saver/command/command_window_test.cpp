@@ -4,6 +4,7 @@
 #include "command_skins.h"
 #include "command_window.h"
 #include "memory_property_store.h"
+#include "message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -134,15 +135,6 @@ void ExpectGradient(const Picture& drawn, bool inverted, int column = kFaceColum
 
 bool Dark(std::uint32_t colour) {
     return Channel(colour, 16) < 110 && Channel(colour, 8) < 110 && Channel(colour, 0) < 110;
-}
-
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < milliseconds) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(10);
-    }
 }
 
 // The host: one flat colour, also when printed behind a transparent button.
