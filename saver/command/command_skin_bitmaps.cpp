@@ -32,16 +32,7 @@ std::size_t IndexOf(CommandSkin skin) {
 
 CommandSkinBitmaps::CommandSkinBitmaps(HINSTANCE instance) {
     for (const CommandSkin skin : kCommandSkins) {
-        // NOTE: as a DIB section, so the frames keep their 24-bit colours
-        // whatever the screen's depth.
-        bitmaps_[IndexOf(skin)] = static_cast<HBITMAP>(LoadImageW(
-            instance, MAKEINTRESOURCEW(ResourceOf(skin)), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    }
-}
-
-CommandSkinBitmaps::~CommandSkinBitmaps() {
-    for (HBITMAP bitmap : bitmaps_) {
-        if (bitmap) DeleteObject(bitmap);
+        pictures_[IndexOf(skin)].LoadBitmapResource(instance, ResourceOf(skin));
     }
 }
 
@@ -50,7 +41,6 @@ const CommandSkinBitmaps& CommandSkinBitmaps::Loaded(HINSTANCE instance) {
     return bitmaps;
 }
 
-HBITMAP CommandSkinBitmaps::Of(CommandSkin skin) const {
-    const std::size_t index = IndexOf(skin);
-    return index < bitmaps_.size() ? bitmaps_[index] : nullptr;
+const PictureSurface& CommandSkinBitmaps::Of(CommandSkin skin) const {
+    return pictures_[IndexOf(skin)];
 }

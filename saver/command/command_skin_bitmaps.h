@@ -1,11 +1,10 @@
-// The six skins as GDI bitmaps, loaded from the program's resources once
-// per process and kept until it ends: every Command button copies its
-// frames from the same six.
+// The six skins as pictures, loaded from the program's resources once per
+// process and kept until it ends: every Command button copies its frames
+// from the same six.
 #pragma once
 
 #include "command_skin.h"
-
-#include <windows.h>
+#include "form_window.h"
 
 #include <array>
 
@@ -13,16 +12,15 @@ class CommandSkinBitmaps {
   public:
     CommandSkinBitmaps(const CommandSkinBitmaps&) = delete;
     CommandSkinBitmaps& operator=(const CommandSkinBitmaps&) = delete;
-    ~CommandSkinBitmaps();
 
     // The process's one set; the first call loads it from instance.
     static const CommandSkinBitmaps& Loaded(HINSTANCE instance);
 
-    // Null when the skin could not be loaded.
-    HBITMAP Of(CommandSkin skin) const;
+    // A picture without an image when the skin could not be loaded.
+    const PictureSurface& Of(CommandSkin skin) const;
 
   private:
     explicit CommandSkinBitmaps(HINSTANCE instance);
 
-    std::array<HBITMAP, kCommandSkins.size()> bitmaps_ = {};
+    std::array<PictureSurface, kCommandSkins.size()> pictures_;
 };

@@ -224,11 +224,8 @@ void CommandWindow::DrawSkin(CommandSkin skin, bool InvertGradient) {
 }
 
 void CommandWindow::CopyFrame(HDC dc, CommandSkin skin, const FrameLayout& layout) const {
-    HBITMAP bitmap = CommandSkinBitmaps::Loaded(instance_).Of(skin);
-    if (!bitmap) return;
-    HDC source = CreateCompatibleDC(dc);
+    HDC source = CommandSkinBitmaps::Loaded(instance_).Of(skin).Dc();
     if (!source) return;
-    const HGDIOBJ formerBitmap = SelectObject(source, bitmap);
     SetStretchBltMode(dc, COLORONCOLOR);
     for (const FramePiece& piece : layout) {
         StretchBlt(dc, TwipsToPixels(piece.x), TwipsToPixels(piece.y), TwipsToPixels(piece.width),
@@ -236,8 +233,6 @@ void CommandWindow::CopyFrame(HDC dc, CommandSkin skin, const FrameLayout& layou
                    TwipsToPixels(piece.sourceY), TwipsToPixels(piece.sourceWidth),
                    TwipsToPixels(piece.sourceHeight), SRCCOPY);
     }
-    SelectObject(source, formerBitmap);
-    DeleteDC(source);
 }
 
 // Across the whole width, a little above the middle.
