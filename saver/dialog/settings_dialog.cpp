@@ -55,7 +55,7 @@ POINT PointOf(LPARAM lParam) {
 }
 
 void SetDefaultPointer() {
-    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }
 
 }  // namespace
@@ -329,7 +329,7 @@ void SettingsDialog::Confirm() {
 
 void SettingsDialog::OpenHomePage() {
     if (!lbl_URL) return;
-    GuardedStep([] { SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514))); });  // IDC_WAIT
+    GuardedStep([] { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); });
     GuardedStep([&] {
         ShellExecuteW(Handle(), L"open", lbl_URL->Caption().c_str(), L"", L"", SW_SHOWNORMAL);
     });
