@@ -21,6 +21,7 @@ import subprocess
 import time
 import unittest
 
+from settings_file_bytes import settings_file_bytes
 from wine_desktop import (END_SECONDS, START_SECONDS, WINE_RUN, Program, our_programs, poll,
                           probe, run, window_exists, window_texts, wine_path, x_windows)
 
@@ -50,12 +51,6 @@ SNAPSHOT_SIZE = 786486
 WS_CHILD = 0x40000000
 SS_TYPEMASK = 0x1F
 SS_ICON = 0x03
-
-
-def ini_bytes(kind, repeat, path):
-    """A settings file as the settings dialog writes it, in code page 932."""
-    lines = ["[Section]", f"BGM区分= {kind}", f"BGMﾘﾋﾟｰﾄ= {repeat}", f"BGMﾌｧｲﾙ={path}", ""]
-    return "\r\n".join(lines).encode("cp932")
 
 
 def sink_sound_end(path):
@@ -337,7 +332,7 @@ class RunMusic(SaverTest):
 
     def choose_music_file(self, path):
         with open(os.path.join(self.with_viewer, "Tesselune.ini"), "wb") as file:
-            file.write(ini_bytes(2, 0, wine_path(path)))
+            file.write(settings_file_bytes(2, 0, wine_path(path)))
 
     def assert_plays_through_the_run_and_stops_at_its_end(self):
         saver = self.start_run("/s", env=self.env)
@@ -470,7 +465,7 @@ class PreviewMode(SaverTest):
 class RunCycles(SaverTest):
     def test_cycles_of_run_and_stop_end_cleanly(self):
         ini = os.path.join(self.with_viewer, "Tesselune.ini")
-        settings = ini_bytes(0, 0, "")
+        settings = settings_file_bytes(0, 0, "")
         with open(ini, "wb") as file:
             file.write(settings)
         written = os.stat(ini).st_mtime_ns

@@ -16,6 +16,7 @@ import shutil
 import time
 import unittest
 
+from settings_file_bytes import settings_file_bytes
 from wine_desktop import (END_SECONDS, START_SECONDS, Program, Screenshot, our_programs, poll,
                           probe, run, window_exists, window_texts, wine_path, x_windows)
 
@@ -46,16 +47,8 @@ DISABLED_BORDER = (0xC9, 0xC7, 0xBA)
 WS_DISABLED = 0x08000000
 
 
-def settings_bytes(kind, repeat, path):
-    """The settings file as the dialog leaves it, in code page 932.
-
-    NOTE: Windows keeps the blank before a number that is not negative;
-    Wine drops it on writing. The file is compared without it."""
-    lines = ["[Section]", f"BGM区分={kind}", f"BGMﾘﾋﾟｰﾄ={repeat}", f"BGMﾌｧｲﾙ={path}", ""]
-    return "\r\n".join(lines).encode("cp932")
-
-
 def without_sign_blanks(data):
+    """The file as Wine writes it, whatever the platform: no blank before a number."""
     return data.replace(b"= ", b"=")
 
 
@@ -267,13 +260,14 @@ class Looks(SettingsDialog):
         self.assertFalse(os.path.exists(self.ini))
 
     def test_stored_settings_show_at_load(self):
-        saver = self.open_dialog(settings_bytes(1, 5, wine_path(self.music)))
+        saver = self.open_dialog(settings_file_bytes(1, 5, wine_path(self.music), blank=""))
         shot = self.shot()
         self.assertEqual(self.chosen_source(shot), [1])
         self.assertTrue(self.track_box_enabled())
         self.assertEqual(self.frame(shot, CMD_FILE, 1), DISABLED_BORDER)
         texts = window_texts("texts", TITLE)[1]
-        self.assertIn("5", [line.rsplit(" ", 1)[-1] for line in texts if line.startswith("child=Edit")])
+        edits = [line.rsplit(" ", 1)[-1] for line in texts if line.startswith("child=Edit")]
+        self.assertIn("5", edits)
         self.assertTrue(self.file_label_has_text(shot))
         self.click_centre(CMD_CAN)
         self.assert_closes(saver)
@@ -289,7 +283,8 @@ class Choosing(SettingsDialog):
         self.type_text("3.5")
         self.click_centre(CMD_SET)
         self.assert_closes(saver)
-        self.assertEqual(without_sign_blanks(self.settings()), settings_bytes(1, 4, ""))
+        self.assertEqual(without_sign_blanks(self.settings()),
+                         settings_file_bytes(1, 4, "", blank=""))
 
     def test_a_right_button_press_on_a_caption_chooses_its_source(self):
         saver = self.open_dialog()
@@ -320,11 +315,12 @@ class Choosing(SettingsDialog):
         self.wait_for(self.file_label_has_text, "the chosen path is not shown")
         self.click_centre(CMD_SET)
         self.assert_closes(saver)
-        self.assertEqual(without_sign_blanks(self.settings()), settings_bytes(2, 0, path))
+        self.assertEqual(without_sign_blanks(self.settings()),
+                         settings_file_bytes(2, 0, path, blank=""))
 
 
 class Leaving(SettingsDialog):
-    STORED = settings_bytes(1, 7, "C:\\music\\曲.mp3").replace(b"=", b"= ", 2)
+    STORED = settings_file_bytes(1, 7, "C:\\music\\曲.mp3")
 
     def test_cancel_leaves_the_file_unchanged(self):
         saver = self.open_dialog(self.STORED)
