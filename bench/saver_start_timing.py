@@ -6,8 +6,9 @@ the viewer's own start, both under Wine on the session's X screen.
 
 Both start over the made-up desktop, shown full-screen by EXE
 (sample_desktop_window), which the saver photographs. The clock starts just
-before `wine PROGRAM` and stops when the middle of the 1024 x 768 window area
-no longer shows the desktop: the viewer has drawn its first frame there. For
+before the Wine launcher starts the program and stops when the middle of the
+1024 x 768 window area no longer shows the desktop: the viewer has drawn its
+first frame there. For
 the saver the run is split where the snapshot file reaches its full size:
 before it, Wine's start of the saver with the capture and the save; after it,
 the viewer's start. Runs alternate between the two programs; figures are
@@ -26,8 +27,8 @@ import subprocess
 import sys
 import time
 
-from wine_viewer_timing import DESTROY_IMAGE, PROBE, RunFailed, Screen, find_window, xdotool, \
-    ALL_PLANES, Z_PIXMAP
+from wine_viewer_timing import DESTROY_IMAGE, PROBE, WINE_PROGRAM, RunFailed, Screen, find_window, \
+    xdotool, ALL_PLANES, Z_PIXMAP
 
 START_GOAL = 1.3  # the saver's start at most this times the viewer's own
 SNAPSHOT_SIZE = 786486
@@ -67,7 +68,7 @@ def one_run(kind, command, screen, desktop):
     if kind == "saver" and os.path.exists(snapshot_path()):
         os.remove(snapshot_path())
     started = time.monotonic()
-    process = subprocess.Popen(["wine", *command], stdout=subprocess.DEVNULL,
+    process = subprocess.Popen([WINE_PROGRAM, *command], stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     saved = None
     while screen.probe() == desktop:
@@ -106,7 +107,7 @@ def main():
     options = parser.parse_args()
     programs = [("saver", [options.saver, "/s"]), ("viewer", [options.viewer])]
 
-    desktop_program = subprocess.Popen(["wine", options.desktop], stdout=subprocess.DEVNULL,
+    desktop_program = subprocess.Popen([WINE_PROGRAM, options.desktop], stdout=subprocess.DEVNULL,
                                        stderr=subprocess.DEVNULL)
     screen = ProbeScreen()
     try:

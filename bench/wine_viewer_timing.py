@@ -10,9 +10,9 @@ heads-up display, kept invisible so that it draws nothing, which writes one
 frames-per-second figure per period to GALLIUM_HUD_DUMP_DIR. The first frame
 is seen by reading the centre of the window area from the X screen every
 millisecond until it is no longer black (both programs clear to black and put
-the panels there); the clock starts just before `wine PROGRAM` is started, so
-Wine's own start-up is in both figures. Runs alternate between the two
-programs; figures are medians.
+the panels there); the clock starts just before the Wine launcher starts the
+program, so Wine's own start-up is in both figures. Runs alternate between
+the two programs; figures are medians.
 
 Needs DISPLAY and WINEPREFIX (scripts/lib/wine-session.sh) and xdotool.
 Exits 0 when every run worked and the goal was met, 1 when a run failed and
@@ -29,6 +29,9 @@ import sys
 import tempfile
 import time
 
+# Starts each Windows program with the Wine loader it asks for.
+WINE_PROGRAM = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "scripts", "lib",
+                            "wine-program")
 WINDOW_TITLES = {"viewer": "Tesselune_VC", "reference": "Tesselune_Reference"}
 FPS_GOAL = 0.95          # viewer frames per second at least this times the reference's
 FIRST_FRAME_GOAL = 1.25  # viewer's time to first frame at most this times the reference's
@@ -121,7 +124,7 @@ class Program:
         self.title = WINDOW_TITLES[kind]
         env = dict(os.environ, **(extra_env or {}))
         self.started = time.monotonic()
-        self.process = subprocess.Popen(["wine", path], env=env,
+        self.process = subprocess.Popen([WINE_PROGRAM, path], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def end(self):

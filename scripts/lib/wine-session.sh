@@ -1,6 +1,9 @@
 # Sourced by the scripts: a virtual screen and one Wine prefix for a run.
 # wine_session_start DIR [WIDTHxHEIGHT] starts Xvfb (unless TESSELUNE_KEEP_DISPLAY
 # is set and a DISPLAY exists) and boots a prefix in DIR; wine_session_stop ends both.
+# Windows programs run through wine_program, which picks the loader for each.
+
+wine_program=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-program
 
 wine_session_start() {
     local prefix=$1 screen=${2:-1280x1024}
@@ -27,14 +30,14 @@ wine_session_start() {
     # One wineserver for the whole run: each test then starts in a second.
     wineserver -k >/dev/null 2>&1
     wineserver -p || return 1
-    wineboot -i >/dev/null 2>&1
+    "$wine_program" wineboot -i >/dev/null 2>&1
     # NOTE: a freshly made prefix leaves its services half started; after an
     # idle spell the next program then stalls about 10 s on RpcSs. Starting
     # them again from a clean server avoids it. Their output must not go to
     # the caller, or they hold its pipe open for as long as they run.
     wineserver -k >/dev/null 2>&1
     wineserver -p || return 1
-    wineboot >/dev/null 2>&1
+    "$wine_program" wineboot >/dev/null 2>&1
     wine_session_japanese_font
 }
 
@@ -46,7 +49,7 @@ wine_session_japanese_font() {
     local file="$WINEPREFIX/japanese-font.reg"
     printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n' |
         iconv -f UTF-8 -t UTF-16 >"$file"
-    wine regedit /S "$(winepath -w "$file")" >/dev/null 2>&1
+    "$wine_program" regedit /S "$("$wine_program" winepath -w "$file")" >/dev/null 2>&1
 }
 
 wine_session_stop() {

@@ -72,8 +72,9 @@ def desktop_value(name):
 
 
 def unix_path(windows_path):
-    return subprocess.run(["winepath", "-u", windows_path], capture_output=True, text=True,
-                          check=True).stdout.strip()
+    result = wine("winepath", "-u", windows_path)
+    result.check_returncode()
+    return result.stdout.strip()
 
 
 def read(path):
@@ -119,7 +120,9 @@ class InstallerTest(unittest.TestCase):
     def uninstall(self):
         command = registry(UNINSTALL_KEY)["QuietUninstallString"][1]
         program, arguments = command[1:].split('"', 1)
-        result = wine(program, *arguments.split())
+        # NOTE: by its Linux path, so that the Wine launcher can read which
+        # loader the uninstaller needs.
+        result = wine(unix_path(program), *arguments.split())
         self.assertEqual(result.returncode, 0, result.stderr)
         self.assertTrue(poll(lambda: registry(UNINSTALL_KEY) is None, UNINSTALL_SECONDS),
                         "the uninstall entry stayed")
