@@ -1,12 +1,14 @@
 ; The per-user installer of the screen saver.
-;   makensis -INPUTCHARSET UTF8 -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0
-;            -DSAVER=... -DVIEWER=... -DREADME=... -DOUTFILE=... tesselune.nsi
+;   makensis -INPUTCHARSET UTF8 -DTARGET=x86-unicode -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0
+;            -DSAVER=... -DVIEWER=... -DREADME=... -DOUTFILE=... -DOUTNAME=... tesselune.nsi
+; TARGET is x86-unicode for the 32-bit programs, amd64-unicode for the 64-bit
+; ones; the installer then is a program of the same kind.
 ; Both programs go side by side into a folder of the user's own, which the
 ; user can write: the settings dialog saves Tesselune.ini beside the saver, and
 ; needs no administrator rights for it. The saver becomes this user's screen
 ; saver; the uninstaller takes back only what the installer did.
 
-Unicode true
+Target ${TARGET}
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
@@ -41,7 +43,7 @@ VIAddVersionKey /LANG=${LANG_JAPANESE} ProductName "${PRODUCT}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} FileDescription "Tesselune ${VERSION} Setup"
 VIAddVersionKey /LANG=${LANG_JAPANESE} FileVersion "${VERSION}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} ProductVersion "${VERSION}"
-VIAddVersionKey /LANG=${LANG_JAPANESE} OriginalFilename "Tesselune-${VERSION}-setup.exe"
+VIAddVersionKey /LANG=${LANG_JAPANESE} OriginalFilename "${OUTNAME}"
 
 Page directory
 Page instfiles

@@ -1,13 +1,15 @@
-"""The release archive of this build, and the same archive built again.
+"""The release archive and installer of this build, and the same built again.
 
-The archive that this build made is compared byte for byte with one from a
-second build of the same sources in another folder (a clean one each time):
-the programs must carry no time or build path, and the archive no time of the
-run. The archive's own form is checked too: what it holds, in what order, with
-what dates, and the read-me as Windows text.
+The archive and the installer that this build made are compared byte for byte
+with those from a second build of the same sources in another folder (a clean
+one each time): the programs must carry no time or build path, and the
+archive and installer no time of the run. The archive's own form is checked
+too: what it holds, in what order, with what dates, and the read-me as
+Windows text.
 
-CTest passes cmake, the archive, the build's two programs, the source folder,
-the second build's folder and, after "--", the options to configure it with.
+CTest passes cmake, the archive, the installer, the build's two programs, the
+source folder, the second build's folder and, after "--", the options to
+configure it with.
 CMAKE_BUILD_PARALLEL_LEVEL, when set, limits the second build's jobs.
 """
 
@@ -25,7 +27,7 @@ BOM = b"\xef\xbb\xbf"
 
 def parse_arguments(arguments):
     parser = argparse.ArgumentParser()
-    for name in ("cmake", "archive", "saver", "viewer", "source", "second-build"):
+    for name in ("cmake", "archive", "installer", "saver", "viewer", "source", "second-build"):
         parser.add_argument(f"--{name}", required=True)
     parser.add_argument("configure", nargs="*")
     return parser.parse_args(arguments)
@@ -35,16 +37,17 @@ OPTIONS = None
 
 
 def build_again():
-    """Configures and builds the archive in the second folder; its path."""
+    """Configures and builds the archive and installer in the second folder; the
+    folder they are in."""
     shutil.rmtree(OPTIONS.second_build, ignore_errors=True)
     packages = os.path.join(OPTIONS.second_build, "packages")
     subprocess.run([OPTIONS.cmake, "-S", OPTIONS.source, "-B", OPTIONS.second_build, *OPTIONS.configure,
                     "-DTESSELUNE_DIST_DIR=" + os.path.join(OPTIONS.second_build, "programs"),
                     f"-DTESSELUNE_PACKAGE_DIR={packages}"],
                    check=True, stdout=subprocess.DEVNULL)
-    subprocess.run([OPTIONS.cmake, "--build", OPTIONS.second_build, "--target", "archive"],
+    subprocess.run([OPTIONS.cmake, "--build", OPTIONS.second_build, "--target", "archive", "installer"],
                    check=True, stdout=subprocess.DEVNULL)
-    return os.path.join(packages, os.path.basename(OPTIONS.archive))
+    return packages
 
 
 def read(path):
@@ -85,8 +88,18 @@ class ArchiveForm(unittest.TestCase):
 
 
 class SecondBuild(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.packages = build_again()
+
+    def again(self, path):
+        return os.path.join(self.packages, os.path.basename(path))
+
+    def test_a_second_build_in_another_folder_gives_the_same_installer(self):
+        self.assertEqual(read(OPTIONS.installer), read(self.again(OPTIONS.installer)))
+
     def test_a_second_build_in_another_folder_gives_the_same_archive(self):
-        again = build_again()
+        again = self.again(OPTIONS.archive)
         first, second = read(OPTIONS.archive), read(again)
         if first != second:
             with zipfile.ZipFile(OPTIONS.archive) as one, zipfile.ZipFile(again) as other:
