@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr std::size_t kHandleStart = 3;
+// The handle starts at the fourth character: "/p 1234" and "/p:1234".
+constexpr std::size_t kCharactersBeforeHandle = 3;
 
 }  // namespace
 
@@ -33,8 +34,9 @@ std::string ModeLetter(std::string_view arguments) {
 }
 
 std::int32_t PreviewHostHandle(std::string_view arguments) {
-    if (arguments.size() <= kHandleStart) return 0;
-    const std::optional<double> number = ReadNumericLiteral(arguments.substr(kHandleStart));
+    // Counted by character, as the mode letter is.
+    const std::size_t start = LeftCharacters(arguments, kCharactersBeforeHandle).size();
+    const std::optional<double> number = ReadNumericLiteral(arguments.substr(start));
     if (!number) return 0;
     return RoundHalfEvenToInt32(*number).value_or(0);
 }

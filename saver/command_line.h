@@ -18,7 +18,8 @@ std::string_view ArgumentsOf(std::string_view commandLine);
 std::string ModeLetter(std::string_view arguments);
 
 // The number read from the fourth character on as a numeric literal, rounded
-// halves to even; 0 when there is none or it is outside 32 bits.
+// halves to even; 0 when there is none or it is outside 32 bits. A two-byte
+// code page 932 character counts as one.
 std::int32_t PreviewHostHandle(std::string_view arguments);
 
 // Win32 layer.

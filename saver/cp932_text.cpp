@@ -17,6 +17,13 @@ std::string_view LeftCharacters(std::string_view text, std::size_t count) {
     return text.substr(0, end);
 }
 
+bool Cp932Contains(std::string_view text, std::string_view word) {
+    for (std::size_t at = 0; at < text.size(); at += Cp932CharacterLength(text, at)) {
+        if (text.substr(at, word.size()) == word) return true;
+    }
+    return word.empty();
+}
+
 std::string Cp932UpperCase(std::string_view text) {
     std::string upper(text);
     for (std::size_t at = 0; at < upper.size(); at += Cp932CharacterLength(upper, at)) {

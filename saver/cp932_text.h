@@ -16,6 +16,10 @@ std::size_t Cp932CharacterLength(std::string_view text, std::size_t index);
 // The first count characters of text.
 std::string_view LeftCharacters(std::string_view text, std::size_t count);
 
+// True when word occurs in text starting at a character: the second byte of
+// a two-byte character never starts a match.
+bool Cp932Contains(std::string_view text, std::string_view word);
+
 // The text with its single-byte letters upper-cased; the second byte of a
 // two-byte character may look like a letter and is kept as it is.
 std::string Cp932UpperCase(std::string_view text);

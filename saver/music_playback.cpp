@@ -32,18 +32,10 @@ std::uint32_t QueryMode(const char* command, char* buffer, std::uint32_t length)
 }
 
 bool ContainsErr(const std::string& reply) {
-    return Cp932UpperCase(reply).find("ERR") != std::string::npos;
+    return Cp932Contains(Cp932UpperCase(reply), "ERR");
 }
 
-}  // namespace
-
-void CdOpen() {
-    LastResult = static_cast<std::int32_t>(SendMciCommand("open cdaudio"));
-    LastResult = static_cast<std::int32_t>(SendMciCommand("set cdaudio time format tmsf"));
-}
-
-void CdPoll() {
-    CdReady = kSaverTrue;
+void PollCd() {
     const std::string track = MciQuery("status cdaudio current track");
     if (ContainsErr(track)) {
         CdReady = kSaverFalse;
@@ -71,6 +63,23 @@ void CdPoll() {
         }
     } else if (stopped) {
         MciPlay("cdaudio", "", "");
+    }
+}
+
+}  // namespace
+
+void CdOpen() {
+    LastResult = static_cast<std::int32_t>(SendMciCommand("open cdaudio"));
+    LastResult = static_cast<std::int32_t>(SendMciCommand("set cdaudio time format tmsf"));
+}
+
+// Any failure on the way, running out of memory included, ends CD polling.
+void CdPoll() {
+    CdReady = kSaverTrue;
+    try {
+        PollCd();
+    } catch (...) {
+        CdReady = kSaverFalse;
     }
 }
 

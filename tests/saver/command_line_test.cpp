@@ -76,6 +76,11 @@ TEST(PreviewHostHandle, ReadsEveryFormOfNumericLiteral) {
     EXPECT_EQ(PreviewHostHandle("/p 1234;5678"), 1234);
 }
 
+TEST(PreviewHostHandle, CountsATwoByteCharacterAsOne) {
+    EXPECT_EQ(ModeLetter("\x82\x73p:1234"), "P");
+    EXPECT_EQ(PreviewHostHandle("\x82\x73p:1234"), 1234);
+}
+
 TEST(PreviewHostHandle, RoundsHalvesToEven) {
     EXPECT_EQ(PreviewHostHandle("/p 1234.5"), 1234);
     EXPECT_EQ(PreviewHostHandle("/p 1235.5"), 1236);

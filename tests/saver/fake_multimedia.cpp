@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 FakeMultimedia fake;
 
@@ -145,6 +146,7 @@ std::uint32_t SendMciString(const char* command, char* reply, std::uint32_t repl
     const std::string text = command;
     fake.calls.push_back({text, reply != nullptr, replyLength});
     if (fake.failingCommand && text == *fake.failingCommand) return kMciDeviceNotReady;
+    if (fake.exhaustingCommand && text == *fake.exhaustingCommand) throw std::bad_alloc();
 
     std::string answer;
     const std::uint32_t code = text.find("cdaudio") != std::string::npos ? AnswerCd(text, answer)

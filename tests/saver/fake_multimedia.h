@@ -58,8 +58,9 @@ struct FakeMultimedia {
     std::vector<SoundCall> sounds;
     std::int32_t waveOutDevices = 1;
     bool errorTextAvailable = true;
-    std::optional<std::string> failingCommand;  // answers kMciDeviceNotReady
-    bool repliesFillBuffer = false;             // no terminating NUL
+    std::optional<std::string> failingCommand;     // answers kMciDeviceNotReady
+    std::optional<std::string> exhaustingCommand;  // runs out of memory
+    bool repliesFillBuffer = false;                // no terminating NUL
 
     std::vector<std::string> Commands() const;
 };

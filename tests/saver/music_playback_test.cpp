@@ -93,6 +93,19 @@ TEST_F(AudioCd, SecondByteOfAJapaneseCharacterIsNoLetter) {
     EXPECT_EQ(CdReady, kSaverTrue);
 }
 
+TEST_F(AudioCd, ErrMatchesOnlyWholeCharacters) {
+    // "\x83\x45" is one character, katakana U; its second byte is an ASCII E.
+    fake.cd.currentTrackReply = "\x83\x45RR";
+    EXPECT_EQ(Poll(), Then(kStatusQueries, {"play cdaudio"}));
+    EXPECT_EQ(CdReady, kSaverTrue);
+}
+
+TEST_F(AudioCd, RunningOutOfMemoryEndsPolling) {
+    fake.exhaustingCommand = "status cdaudio mode";
+    Poll();
+    EXPECT_EQ(CdReady, kSaverFalse);
+}
+
 TEST_F(AudioCd, EveryPollStartsReady) {
     fake.cd.discPresent = false;
     Poll();
