@@ -8,6 +8,7 @@
 // than averaging them; the aspect ratio is not kept.
 void CaptureScreen(const PictureSurface& picture, int sourceWidth, int sourceHeight);
 
-// Writes picture's image to path as a 24-bit snapshot bitmap, replacing any
-// earlier file; false unless the whole file was written.
+// Writes picture's image to path as a 24-bit snapshot bitmap that only this
+// account may read, replacing any earlier file whole or not at all; false
+// unless the new file took the earlier one's place.
 bool SaveSnapshot(const PictureSurface& picture, const char* path);

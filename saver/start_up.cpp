@@ -4,6 +4,7 @@
 #include "guarded_step.h"
 #include "path_routines.h"
 #include "preview_window.h"
+#include "private_files.h"
 #include "run_window.h"
 #include "settings.h"
 #include "settings_dialog.h"
@@ -66,7 +67,7 @@ void Main(HINSTANCE instance) {
         return;
     }
 
-    GuardedStep([] { CreateDirectoryA(kWorkingFolder, nullptr); });
+    GuardedStep([] { MakePrivateFolder(kWorkingFolder); });
     GuardedStep([] { LoadSettings(); });
     GuardedStep([] {
         if (FileExists(ViewerPath())) return;

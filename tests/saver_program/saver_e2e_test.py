@@ -30,10 +30,12 @@ VIEWER = os.environ["TESSELUNE_VIEWER"]
 PAINTER = os.environ["TESSELUNE_PATTERN_PAINTER"]
 PREVIEW_HOST = os.environ["TESSELUNE_PREVIEW_HOST"]
 CURSOR_WITNESS = os.environ["TESSELUNE_CURSOR_WITNESS"]
+FILE_PERMISSIONS = os.environ["TESSELUNE_FILE_PERMISSIONS"]
 WORK = os.environ["TESSELUNE_WORK"]
 TONE = os.environ["TESSELUNE_TEST_TONE"]
 PREFIX = os.environ["WINEPREFIX"]
-SNAPSHOT = os.path.join(PREFIX, "drive_c", "t_olva", "Tesselune.bmp")
+SNAPSHOT_FOLDER = os.path.join(PREFIX, "drive_c", "t_olva")
+SNAPSHOT = os.path.join(SNAPSHOT_FOLDER, "Tesselune.bmp")
 CYCLES = int(os.environ.get("TESSELUNE_CYCLES", "50"))
 
 RUN_TITLE = "Tesselune_Main"
@@ -284,6 +286,25 @@ class RunMode(SaverTest):
                 self.assertEqual(saver.wait(START_SECONDS), 0, "the run did not end")
                 self.assertEqual(read_text(report), f"during={during}\n",
                                  "the cursor's display count during the run")
+
+    def test_the_photograph_and_its_folder_are_for_this_account_only(self):
+        shutil.rmtree(SNAPSHOT_FOLDER)
+        self.end_run(self.start_run("/s"))
+        private = {"others": "0", "entries": "2"}
+        self.assertEqual(self.permissions("show", SNAPSHOT_FOLDER), private)
+        self.assertEqual(self.permissions("show", SNAPSHOT), private)
+
+        # As earlier versions left it: every account may read it.
+        self.permissions("open", SNAPSHOT)
+        self.assertEqual(self.permissions("show", SNAPSHOT)["others"], "1")
+        self.end_run(self.start_run("/s"))
+        self.assertEqual(self.permissions("show", SNAPSHOT), private)
+
+    def permissions(self, command, path):
+        result = run([WINE_RUN, FILE_PERMISSIONS, command, wine_path(path)])
+        self.assertEqual(result.returncode, 0, f"file_permissions {command} {path}")
+        lines = result.stdout.decode().splitlines()
+        return dict(line.split("=", 1) for line in lines)
 
     def test_closing_the_run_window_ends_the_saver_and_leaves_the_viewer(self):
         saver = self.start_run("/s")

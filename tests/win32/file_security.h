@@ -1,0 +1,26 @@
+// Who may open a file or folder, read back the way Windows keeps it: the
+// allowing entries of its DACL.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct AccessEntry {
+    std::string sid;  // in its S-1-... form
+    unsigned long mask;
+};
+
+struct FileSecurity {
+    bool read = false;  // the descriptor could be read
+    std::vector<AccessEntry> allowed;
+};
+
+FileSecurity ReadFileSecurity(const std::string& path);
+
+// True when an entry lets Everyone, Users or Authenticated Users read.
+bool OthersMayRead(const FileSecurity& security);
+
+// Gives path open permissions like those a folder at the root of drive C
+// hands down: Everyone may read, this account do anything. False when that
+// failed.
+bool OpenToEveryone(const std::string& path);
