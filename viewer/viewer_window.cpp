@@ -41,7 +41,7 @@ LRESULT CALLBACK ViewerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance) {
+HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client, int show) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_CLASSDC;
@@ -52,9 +52,9 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance) {
 
     ShowCursor(FALSE);
 
-    HWND window = CreateWindowExA(0, kViewerWindowName, kViewerWindowName, WS_POPUP, 0, 0,
-                                  kWindowWidth, kWindowHeight, GetDesktopWindow(), nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, kViewerWindowName, kViewerWindowName, WS_POPUP, 0, 0, kWindowWidth,
+                        kWindowHeight, GetDesktopWindow(), nullptr, instance, nullptr);
     if (!window) {
         UnregisterClassA(kViewerWindowName, instance);
         return nullptr;
@@ -63,7 +63,10 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance) {
     // paint draws nothing because the context is not ready yet.
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&context));
 
-    ShowWindow(window, SW_SHOWDEFAULT);
+    RECT area = {};
+    GetClientRect(window, &area);
+    client = {area.right - area.left, area.bottom - area.top};
+    ShowWindow(window, show);
     UpdateWindow(window);
     return window;
 }
@@ -90,14 +93,10 @@ int RunMessageLoop(ViewerContext& context) {
 }
 
 int RunViewer(ViewerContext& context, HINSTANCE instance) {
-    HWND window = OpenViewerWindow(context, instance);
+    SIZE client = {};
+    HWND window = OpenViewerWindow(context, instance, client);
     if (!window) return 0;
-
-    RECT client;
-    GetClientRect(window, &client);
-    if (StartViewer(context, window, client.right - client.left, client.bottom - client.top) != 0) {
-        return 0;
-    }
+    if (StartViewer(context, window, client.cx, client.cy) != 0) return 0;
     const int exitCode = RunMessageLoop(context);
     StopViewer(context);
     UnregisterClassA(kViewerWindowName, instance);

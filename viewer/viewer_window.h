@@ -7,10 +7,13 @@ struct ViewerContext;
 
 inline constexpr char kViewerWindowName[] = "Tesselune_VC";
 
-// Registers the class, hides the cursor for good and shows the 1024 x 768
-// window at the top-left corner; nullptr (with the class unregistered) when
-// the window cannot be had.
-HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance);
+// Registers the class, hides the cursor for good, makes the 1024 x 768 window
+// at the top-left corner, measures its client area into client and only then
+// shows it (with show; SW_SHOWDEFAULT takes the state its starter asked for),
+// so the scene is set up for the window's own size whatever that state is.
+// nullptr (with the class unregistered) when the window cannot be had.
+HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client,
+                      int show = SW_SHOWDEFAULT);
 
 // Draws a frame per pass without ever waiting; returns WM_QUIT's wParam.
 int RunMessageLoop(ViewerContext& context);

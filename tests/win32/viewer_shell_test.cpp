@@ -139,7 +139,7 @@ class ViewerShell : public ::testing::Test {
     }
 
     void Open() {
-        window = OpenViewerWindow(context, instance);
+        window = OpenViewerWindow(context, instance, client);
         ASSERT_NE(window, nullptr);
         SettleWindow();
     }
@@ -167,6 +167,7 @@ class ViewerShell : public ::testing::Test {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     ViewerContext context;
     HWND window = nullptr;
+    SIZE client = {};
 };
 
 TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
@@ -193,6 +194,15 @@ TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
     EXPECT_STREQ(text, "Tesselune_VC");
     EXPECT_EQ(GetClassLongA(window, GCL_STYLE), DWORD(CS_CLASSDC));
     EXPECT_EQ(FindWindowA(nullptr, "Tesselune_VC"), window);
+}
+
+TEST_F(ViewerShell, ClientSizeIsTheWindowsOwnWhateverStateItIsShownIn) {
+    window = OpenViewerWindow(context, instance, client, SW_SHOWMINIMIZED);
+    ASSERT_NE(window, nullptr);
+
+    EXPECT_TRUE(IsIconic(window));
+    EXPECT_EQ(client.cx, 1024);
+    EXPECT_EQ(client.cy, 768);
 }
 
 TEST_F(ViewerShell, PaintBeforeStartOnlyValidatesTheWindow) {
