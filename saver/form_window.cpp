@@ -16,11 +16,12 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::Create(HINSTANCE instance, const char* className, const char* caption, DWORD style,
-                        HWND parent) {
+                        HWND parent, UINT classStyle) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     if (!GetClassInfoExA(instance, className, &windowClass)) {
         windowClass.cbSize = sizeof(windowClass);
+        windowClass.style = classStyle;
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);

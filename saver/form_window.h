@@ -15,10 +15,10 @@ class FormWindow {
     FormWindow& operator=(const FormWindow&) = delete;
     virtual ~FormWindow();
 
-    // Registers the class once and creates the window, not shown; false when
-    // either fails.
+    // Registers the class once, with classStyle, and creates the window, not
+    // shown; false when either fails.
     bool Create(HINSTANCE instance, const char* className, const char* caption, DWORD style,
-                HWND parent);
+                HWND parent, UINT classStyle = 0);
     HWND Handle() const { return window_; }
 
   protected:

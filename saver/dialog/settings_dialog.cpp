@@ -123,8 +123,11 @@ bool SettingsDialog::Create(HINSTANCE instance) {
 
     RECT outer = {0, 0, layout_.form.width, layout_.form.height};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
+    // NOTE: with CS_DBLCLKS the second press of a double-click comes as
+    // WM_LBUTTONDBLCLK, which is no click on the home-page label: one
+    // double-click opens the page once.
     if (!FormWindow::Create(instance, kDialogClass, StoredCaption(layout_.form).c_str(),
-                            kDialogStyle, nullptr)) {
+                            kDialogStyle, nullptr, CS_DBLCLKS)) {
         return false;
     }
     SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,

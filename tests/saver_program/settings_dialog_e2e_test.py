@@ -17,8 +17,8 @@ import time
 import unittest
 
 from settings_file_bytes import settings_file_bytes
-from wine_desktop import (END_SECONDS, START_SECONDS, Program, Screenshot, our_programs, poll,
-                          probe, run, window_exists, window_texts, wine_path, x_windows)
+from wine_desktop import (END_SECONDS, START_SECONDS, WINE_RUN, Program, Screenshot, our_programs,
+                          poll, probe, run, window_exists, window_texts, wine_path, x_windows)
 
 SAVER = os.environ["TESSELUNE_SAVER"]
 VIEWER = os.environ["TESSELUNE_VIEWER"]
@@ -36,6 +36,9 @@ CMD_FILE = (PANEL[0] + 28, PANEL[1] + 112, 41, 25)
 IMG_BGM_TOP = {1: 56, 0: 76, 2: 96}
 TRACK_BOX = (PANEL[0] + 112, PANEL[1] + 52)
 FILE_LABEL = (PANEL[0] + 72, PANEL[1] + 116, 381, 33)
+URL_LABEL = (12, 208, 219, 13)
+HOME_PAGE = "https://tesselune.example/"
+BROWSERS_KEY = r"HKCU\Software\Wine\WineBrowser"
 
 # The pictures' colours.
 RADIO_BORDER = (0x40, 0x40, 0x40)
@@ -346,6 +349,37 @@ class Leaving(SettingsDialog):
             self.assertEqual(second.wait(START_SECONDS), 0, arguments)
         self.assertEqual(len(x_windows(TITLE)), 1)
         self.assertIsNone(saver.process.poll())
+        self.click_centre(CMD_CAN)
+        self.assert_closes(saver)
+
+
+class HomePage(SettingsDialog):
+    def setUp(self):
+        super().setUp()
+        # Wine hands web addresses to the first of these programs it finds.
+        self.opened = os.path.join(WORK, "opened.txt")
+        browser = os.path.join(WORK, "browser.sh")
+        with open(browser, "w") as file:
+            file.write(f'#!/bin/sh\necho "$1" >> "{self.opened}"\n')
+        os.chmod(browser, 0o755)
+        run([WINE_RUN, "reg", "add", BROWSERS_KEY, "/v", "Browsers", "/d", browser, "/f"])
+        self.addCleanup(run, [WINE_RUN, "reg", "delete", BROWSERS_KEY, "/v", "Browsers", "/f"])
+
+    def opened_pages(self):
+        if not os.path.exists(self.opened):
+            return []
+        with open(self.opened) as file:
+            return file.read().splitlines()
+
+    def test_a_double_click_opens_the_page_once(self):
+        saver = self.open_dialog()
+        left, top, _, height = URL_LABEL
+        self.click(left + 60, top + height // 2)
+        self.assertTrue(poll(self.opened_pages, START_SECONDS), "a click opened nothing")
+        time.sleep(1)
+        self.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+        time.sleep(3)
+        self.assertEqual(self.opened_pages(), [HOME_PAGE] * 2)
         self.click_centre(CMD_CAN)
         self.assert_closes(saver)
 
