@@ -18,6 +18,8 @@ inline constexpr char kBgmFileKey[] = "BGM\xCC\xA7\xB2\xD9";        // BGMﾌｧ
 
 // Section and key names longer than this many characters are cut on write.
 inline constexpr std::size_t kProfileNameLimit = 128;
+// Values longer than this many bytes come back cut when read.
+inline constexpr std::size_t kProfileValueLimit = 255;
 
 // The settings file's path: the separator is always added, so a program in a
 // drive's root gives C:\\Tesselune.ini, which the file system accepts.
@@ -33,9 +35,15 @@ std::optional<std::int16_t> SettingsNumber(std::string_view text);
 
 // Win32 layer: the platform's ANSI profile functions.
 
-// The key's value, cut to 255 bytes; empty when the file, the section or the
-// key is missing.
+// The key's value, cut to kProfileValueLimit bytes; empty when the file, the
+// section or the key is missing.
 std::string IniRead(const std::string& section, const std::string& key, const std::string& path);
+
+// A path as the settings file can hold it and give back: its bytes in the
+// ANSI code page when they stand for exactly this path and fit in
+// kProfileValueLimit; else those of its short (8.3) form, where the volume
+// keeps one; else nothing.
+std::optional<std::string> StorablePath(const std::wstring& path);
 
 // Writes value, empty or not, so the key always stays in the file; the
 // platform's result goes to LastResult.

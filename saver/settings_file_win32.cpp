@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "caption_font.h"
 #include "cp932_text.h"
 #include "last_result.h"
 #include "path_routines.h"
@@ -9,7 +10,16 @@
 
 namespace {
 
-constexpr DWORD kValueBufferSize = 256;
+constexpr DWORD kValueBufferSize = kProfileValueLimit + 1;
+
+// The path's ANSI bytes when they fit and turn back into exactly this path;
+// a character the code page lacks would come back as "?".
+std::optional<std::string> ExactAnsiPath(const std::wstring& path) {
+    std::string bytes = BytesFromWide(CP_ACP, path);
+    if (bytes.empty() || bytes.size() > kProfileValueLimit) return std::nullopt;
+    if (WideFromBytes(CP_ACP, bytes) != path) return std::nullopt;
+    return bytes;
+}
 
 class ProfileSettingsSource final : public SettingsSource {
   public:
@@ -28,6 +38,16 @@ std::string IniRead(const std::string& section, const std::string& key, const st
     GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, kValueBufferSize,
                              path.c_str());
     return std::string(value);
+}
+
+std::optional<std::string> StorablePath(const std::wstring& path) {
+    if (std::optional<std::string> bytes = ExactAnsiPath(path)) return bytes;
+    std::wstring shortPath(MAX_PATH, L'\0');
+    const DWORD length =
+        GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+    if (length == 0 || length >= shortPath.size()) return std::nullopt;
+    shortPath.resize(length);
+    return ExactAnsiPath(shortPath);
 }
 
 void IniWrite(const std::string& section, const std::string& key, const std::string& value,

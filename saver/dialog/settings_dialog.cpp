@@ -27,7 +27,8 @@ constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIP
 
 // "BGMﾌｧｲﾙ (MP3 WAV)", then its pattern, as the file chooser's filter.
 constexpr wchar_t kMusicFileFilter[] = L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)\0*.MP3;*.WAV\0";
-constexpr wchar_t kFileChooserTitle[] = L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F";  // ﾌｧｲﾙを開く
+constexpr wchar_t kFileChooserTitle[] =
+    L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F";  // ﾌｧｲﾙを開く
 constexpr DWORD kFileBufferLength = 255;
 
 // The layout keeps its texts in UTF-8; the controls keep code page 932, the
@@ -169,10 +170,11 @@ bool SettingsDialog::CreateControls(HINSTANCE instance) {
     const StoredControl& repeat = Stored(layout_, "BGM_Repeat");
     // NOTE: a drop-down combo's height includes its list; the box itself
     // takes its height from the font.
-    BGM_Repeat = CreateWindowExW(0, L"COMBOBOX", L"",
-                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                                 repeat.left, repeat.top, repeat.width, repeat.height * 8,
-                                 Pic_C.Handle(), nullptr, instance, nullptr);
+    BGM_Repeat = CreateWindowExW(
+        0, L"COMBOBOX", L"",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+        repeat.left, repeat.top, repeat.width, repeat.height * 8, Pic_C.Handle(), nullptr, instance,
+        nullptr);
     if (const PropertyValue* font = repeat.properties.Find("Font")) {
         if (const auto* stored = std::get_if<CommandFont>(font)) {
             trackBoxFont_ = std::make_unique<CaptionFont>(*stored);
@@ -275,7 +277,10 @@ void SettingsDialog::ChooseMusicSource(int source) {
 
 // NOTE: the wide chooser, so that its title and filter show in Japanese on
 // any system; the path it gives is handed on in the ANSI code page, as the
-// profile, file and MCI functions that take it expect.
+// profile, file and MCI functions that take it expect. A path that would not
+// come back from the settings file as the same file (too long in that code
+// page, or with characters it lacks) goes in its short form, or, without
+// one, changes nothing, as a path too long for the chooser does.
 void SettingsDialog::ChooseFile() {
     std::wstring file(kFileBufferLength + 1, L'\0');
     std::wstring title(kFileBufferLength + 1, L'\0');
@@ -300,9 +305,10 @@ void SettingsDialog::ChooseFile() {
     GuardedStep([&] { LastResult = GetOpenFileNameW(&chooser); });
     GuardedStep([&] {
         if (LastResult <= 0) return;
-        const std::wstring chosen = file.substr(0, file.find(L'\0'));
-        BgmFile = BytesFromWide(CP_ACP, chosen);
-        if (Pic_C.lbl_Fname) Pic_C.lbl_Fname->SetCaption(chosen);
+        const std::optional<std::string> stored = StorablePath(file.substr(0, file.find(L'\0')));
+        if (!stored) return;
+        BgmFile = *stored;
+        if (Pic_C.lbl_Fname) Pic_C.lbl_Fname->SetCaption(WideFromBytes(CP_ACP, BgmFile));
         InvalidateRect(Pic_C.Handle(), nullptr, FALSE);
         BgmFolder = FolderOf(BgmFile);
     });
