@@ -1,4 +1,4 @@
-#include "start_up.h"
+#include "start_up_win32.h"
 
 #include <windows.h>
 

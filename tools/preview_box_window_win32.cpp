@@ -2,7 +2,7 @@
 // inside a 152 x 112 box on a grey frame, for demonstrations. The preview
 // runs in this process because Wine draws no child window that belongs to
 // another one. It stays until its window is closed.
-#include "preview_window.h"
+#include "preview_window_win32.h"
 
 #include <windows.h>
 
@@ -33,9 +33,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     frameClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
     frameClass.lpszClassName = kClassName;
     if (!RegisterClassA(&frameClass)) return 1;
-    HWND frame = CreateWindowExA(0, kClassName, kTitle, WS_POPUP | WS_VISIBLE, 0, 0,
-                                 kBoxWidth + 2 * kMargin, kBoxHeight + 2 * kMargin, nullptr,
-                                 nullptr, instance, nullptr);
+    HWND frame =
+        CreateWindowExA(0, kClassName, kTitle, WS_POPUP | WS_VISIBLE, 0, 0, kBoxWidth + 2 * kMargin,
+                        kBoxHeight + 2 * kMargin, nullptr, nullptr, instance, nullptr);
     HWND box = frame ? CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, kMargin, kMargin,
                                        kBoxWidth, kBoxHeight, frame, nullptr, instance, nullptr)
                      : nullptr;

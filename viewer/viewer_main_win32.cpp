@@ -1,5 +1,5 @@
 #include "viewer_context.h"
-#include "viewer_window.h"
+#include "viewer_window_win32.h"
 
 #include <windows.h>
 

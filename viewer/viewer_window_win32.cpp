@@ -1,4 +1,4 @@
-#include "viewer_window.h"
+#include "viewer_window_win32.h"
 
 #include "viewer_context.h"
 

@@ -3,7 +3,7 @@
 // TmrMouse tick drive. Everything it shows or raises goes to its CommandView.
 #pragma once
 
-#include "command_font.h"
+#include "stored_font.h"
 #include "command_skin.h"
 #include "command_view.h"
 #include "property_store.h"

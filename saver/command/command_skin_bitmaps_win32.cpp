@@ -1,4 +1,4 @@
-#include "command_skin_bitmaps.h"
+#include "command_skin_bitmaps_win32.h"
 
 #include "command_skin_resources.h"
 

@@ -3,7 +3,7 @@
 // the control its window's messages.
 #pragma once
 
-#include "command_font.h"
+#include "stored_font.h"
 #include "command_skin.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "command_window.h"
+#include "command_window_win32.h"
 
-#include "command_skin_bitmaps.h"
+#include "command_skin_bitmaps_win32.h"
 #include "face_gradient.h"
 
 #include <windowsx.h>

@@ -1,4 +1,4 @@
-#include "settings_dialog.h"
+#include "settings_dialog_win32.h"
 
 #include "dialog_background.h"
 #include "guarded_step.h"
@@ -12,7 +12,7 @@
 #include "settings_dialog_resources.h"
 #include "settings_file.h"
 #include "track_number.h"
-#include "window_zoom.h"
+#include "window_zoom_win32.h"
 
 #include <commdlg.h>
 #include <shellapi.h>

@@ -1,4 +1,4 @@
-#include "preview_window.h"
+#include "preview_window_win32.h"
 
 #include "guarded_step.h"
 #include "last_result.h"

@@ -1,4 +1,4 @@
-#include "still_picture.h"
+#include "still_picture_win32.h"
 
 #include <cstring>
 

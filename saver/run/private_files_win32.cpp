@@ -1,4 +1,4 @@
-#include "private_files.h"
+#include "private_files_win32.h"
 
 #include <aclapi.h>
 

@@ -1,16 +1,16 @@
-#include "run_window.h"
+#include "run_window_win32.h"
 
 #include "command_line.h"
-#include "form_window.h"
+#include "form_window_win32.h"
 #include "guarded_step.h"
 #include "music_file_ending.h"
 #include "music_playback.h"
 #include "saver_boolean.h"
 #include "settings.h"
-#include "snapshot_capture.h"
+#include "snapshot_capture_win32.h"
 #include "snapshot_image.h"
 #include "viewer_path.h"
-#include "viewer_window.h"
+#include "viewer_window_win32.h"
 
 #include <cstdint>
 #include <string>

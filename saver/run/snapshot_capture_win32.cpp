@@ -1,8 +1,8 @@
-#include "snapshot_capture.h"
+#include "snapshot_capture_win32.h"
 
 #include "guarded_step.h"
 #include "last_result.h"
-#include "private_files.h"
+#include "private_files_win32.h"
 #include "snapshot_bitmap.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "settings_file.h"
 
-#include "caption_font.h"
+#include "caption_font_win32.h"
 #include "cp932_text.h"
 #include "last_result.h"
 #include "path_routines.h"

@@ -1,13 +1,13 @@
-#include "start_up.h"
+#include "start_up_win32.h"
 
 #include "command_line.h"
 #include "guarded_step.h"
 #include "path_routines.h"
-#include "preview_window.h"
-#include "private_files.h"
-#include "run_window.h"
+#include "preview_window_win32.h"
+#include "private_files_win32.h"
+#include "run_window_win32.h"
 #include "settings.h"
-#include "settings_dialog.h"
+#include "settings_dialog_win32.h"
 #include "viewer_path.h"
 
 #include <string>

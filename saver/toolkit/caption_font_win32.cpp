@@ -1,11 +1,10 @@
-#include "caption_font.h"
+#include "caption_font_win32.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
 namespace {
-
 
 // Japanese proportional faces, the closest to the design's first, for text
 // whose own face the system lacks.

@@ -1,4 +1,4 @@
-#include "form_window.h"
+#include "form_window_win32.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // 16-bit ones, -1 and 0.
 #pragma once
 
-#include "command_font.h"
+#include "stored_font.h"
 
 #include <string>
 #include <string_view>

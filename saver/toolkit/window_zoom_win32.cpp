@@ -1,4 +1,4 @@
-#include "window_zoom.h"
+#include "window_zoom_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "windowless_controls.h"
+#include "windowless_controls_win32.h"
 
 #include "property_conversion.h"
 
@@ -45,7 +45,8 @@ void WindowlessLabel::Draw(HDC dc) const {
     const UINT layout = place.bottom - place.top < 2 * metrics.tmHeight
                             ? DT_SINGLELINE | DT_NOCLIP
                             : DT_WORDBREAK | DT_EDITCONTROL;
-    DrawTextW(dc, caption_.c_str(), int(caption_.size()), &place, alignment_ | layout | DT_NOPREFIX);
+    DrawTextW(dc, caption_.c_str(), int(caption_.size()), &place,
+              alignment_ | layout | DT_NOPREFIX);
     SetTextColor(dc, formerColour);
     SetBkMode(dc, formerMode);
     if (former) SelectObject(dc, former);

@@ -1,4 +1,4 @@
-#include "file_security.h"
+#include "file_security_win32.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 #include "snapshot_bitmap.h"
 #include "snapshot_image.h"
 #include "viewer_context.h"
-#include "viewer_window.h"
+#include "viewer_window_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

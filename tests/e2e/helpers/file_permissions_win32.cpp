@@ -10,7 +10,7 @@
 //
 // Exit code 0 on success, 1 when the permissions could not be read or set,
 // 2 for a malformed command line.
-#include "file_security.h"
+#include "file_security_win32.h"
 
 #include <cstdio>
 #include <cstring>

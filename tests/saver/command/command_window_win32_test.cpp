@@ -2,9 +2,9 @@
 // read back through WM_PRINTCLIENT, and how its messages and the real
 // pointer move it between its frames.
 #include "command_skins.h"
-#include "command_window.h"
+#include "command_window_win32.h"
 #include "memory_property_store.h"
-#include "message_pump.h"
+#include "message_pump_win32.h"
 
 #include <gtest/gtest.h>
 

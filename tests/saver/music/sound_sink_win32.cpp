@@ -1,4 +1,4 @@
-#include "sound_sink.h"
+#include "sound_sink_win32.h"
 
 #include <algorithm>
 #include <fstream>

@@ -6,7 +6,7 @@
 #include "last_result.h"
 #include "saver_boolean.h"
 #include "settings.h"
-#include "sound_sink.h"
+#include "sound_sink_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The preview window in a preview box of this process, looked at on the
 // screen: Wine draws a child window only inside its own process.
-#include "message_pump.h"
-#include "preview_window.h"
+#include "message_pump_win32.h"
+#include "preview_window_win32.h"
 #include "saver_resources.h"
-#include "still_picture.h"
+#include "still_picture_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "private_files.h"
+#include "private_files_win32.h"
 
-#include "file_security.h"
-#include "temp_folder.h"
+#include "file_security_win32.h"
+#include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "path_routines.h"
 
-#include "temp_folder.h"
+#include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

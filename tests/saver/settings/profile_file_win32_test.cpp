@@ -2,7 +2,7 @@
 
 #include "last_result.h"
 #include "settings.h"
-#include "temp_folder.h"
+#include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "path_routines.h"
 #include "settings_file.h"
 
-#include "temp_folder.h"
+#include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

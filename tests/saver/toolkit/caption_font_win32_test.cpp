@@ -1,6 +1,6 @@
 // The caption's GDI font made from a CommandFont, and code page 932 text
 // made wide for drawing.
-#include "caption_font.h"
+#include "caption_font_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading a stored form layout.
 #include "form_layout.h"
 
-#include "command_font.h"
+#include "stored_font.h"
 #include "stored_form_reading.h"
 
 #include <gtest/gtest.h>
@@ -84,8 +84,9 @@ TEST(FormLayout, RejectsMalformedLayouts) {
 }
 
 TEST(FormLayout, TextsGoThroughTheConversion) {
-    const auto form = ReadFormLayout("Begin Form F\n Caption = \"ab\"\n Font = \"cd\", 9, 400, 0\nEnd\n",
-                                     [](std::string_view text) { return "<" + std::string(text) + ">"; });
+    const auto form =
+        ReadFormLayout("Begin Form F\n Caption = \"ab\"\n Font = \"cd\", 9, 400, 0\nEnd\n",
+                       [](std::string_view text) { return "<" + std::string(text) + ">"; });
     ASSERT_TRUE(form);
     EXPECT_EQ(TextOf(form->form, "Caption"), "<ab>");
     EXPECT_EQ(std::get<CommandFont>(*form->form.properties.Find("Font")).name, "<cd>");

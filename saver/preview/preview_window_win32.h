@@ -2,8 +2,8 @@
 // display settings' preview box. It does not move and ignores all input.
 #pragma once
 
-#include "form_window.h"
-#include "still_picture.h"
+#include "form_window_win32.h"
+#include "still_picture_win32.h"
 
 inline constexpr char kPreviewWindowName[] = "Preview Window";
 

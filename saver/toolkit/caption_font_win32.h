@@ -3,7 +3,7 @@
 // functions take, so Japanese shows whatever the system's ANSI code page.
 #pragma once
 
-#include "command_font.h"
+#include "stored_font.h"
 
 #include <windows.h>
 

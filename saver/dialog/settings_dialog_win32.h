@@ -4,10 +4,10 @@
 // close writes nothing.
 #pragma once
 
-#include "command_window.h"
+#include "command_window_win32.h"
 #include "form_layout.h"
-#include "form_window.h"
-#include "windowless_controls.h"
+#include "form_window_win32.h"
+#include "windowless_controls_win32.h"
 
 #include <array>
 #include <memory>

@@ -2,9 +2,9 @@
 // outlines that a window draws over its picture, and finds under the mouse.
 #pragma once
 
-#include "caption_font.h"
+#include "caption_font_win32.h"
 #include "form_layout.h"
-#include "form_window.h"
+#include "form_window_win32.h"
 
 #include <memory>
 #include <string>

@@ -3,9 +3,9 @@
 // persistent back buffer.
 #pragma once
 
-#include "caption_font.h"
+#include "caption_font_win32.h"
 #include "command_control.h"
-#include "form_window.h"
+#include "form_window_win32.h"
 #include "frame_layout.h"
 #include "property_store.h"
 
