@@ -53,7 +53,7 @@ void CommandControl::SetCaption(const std::string& New_Caption) {
     view_.PropertyChanged("Caption");
 }
 
-void CommandControl::SetFont(const CommandFont& New_Font) {
+void CommandControl::SetFont(const StoredFont& New_Font) {
     fields_.Font = New_Font;
     view_.ShowFont(New_Font);
     view_.PropertyChanged("Font");

@@ -31,7 +31,7 @@ struct CommandFields {
     bool Opaque = true;  // the background style
     std::string Caption = "Command";
     std::int32_t FontColour = 0;
-    CommandFont Font = MsPGothicFont();
+    StoredFont Font = MsPGothicFont();
 };
 
 class CommandControl {
@@ -49,8 +49,8 @@ class CommandControl {
     void SetEnabled(bool New_Enabled);
     const std::string& Caption() const { return fields_.Caption; }
     void SetCaption(const std::string& New_Caption);
-    const CommandFont& Font() const { return fields_.Font; }
-    void SetFont(const CommandFont& New_Font);
+    const StoredFont& Font() const { return fields_.Font; }
+    void SetFont(const StoredFont& New_Font);
 
     // Loading and saving the instance.
     void ReadProperties(const PropertyStore& store);

@@ -34,7 +34,7 @@ void CommandControl::ReadProperties(const PropertyStore& store) {
         view_.ShowCaption(fields_.Caption);
     }
     const PropertyValue font = ReadProperty(store, "Font", view_.AmbientFont());
-    if (const auto* stored = std::get_if<CommandFont>(&font)) {
+    if (const auto* stored = std::get_if<StoredFont>(&font)) {
         fields_.Font = *stored;
         view_.ShowFont(fields_.Font);
     }

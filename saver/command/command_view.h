@@ -25,7 +25,7 @@ class CommandView {
     virtual void ShowCaptionEnabled(bool enabled) = 0;
     virtual void ShowCaption(const std::string& text) = 0;
     virtual void ShowFontColour(std::int32_t colour) = 0;
-    virtual void ShowFont(const CommandFont& font) = 0;
+    virtual void ShowFont(const StoredFont& font) = 0;
 
     // Starts TmrMouse, which then ticks until the control goes.
     virtual void StartMouseTimer(std::uint32_t intervalMilliseconds) = 0;
@@ -34,5 +34,5 @@ class CommandView {
     // so that the instance is saved again, and the host's current font.
     virtual void RaiseClick() = 0;
     virtual void PropertyChanged(std::string_view name) = 0;
-    virtual CommandFont AmbientFont() const = 0;
+    virtual StoredFont AmbientFont() const = 0;
 };

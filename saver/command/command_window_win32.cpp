@@ -268,7 +268,7 @@ void CommandWindow::ShowFontColour(std::int32_t colour) {
     Invalidate();
 }
 
-void CommandWindow::ShowFont(const CommandFont& font) {
+void CommandWindow::ShowFont(const StoredFont& font) {
     LblMsg_.font = std::make_unique<CaptionFont>(font);
     Invalidate();
 }
@@ -289,6 +289,6 @@ void CommandWindow::RaiseClick() {
 // The control's layout is fixed at run time; there is nothing to save again.
 void CommandWindow::PropertyChanged(std::string_view) {}
 
-CommandFont CommandWindow::AmbientFont() const {
+StoredFont CommandWindow::AmbientFont() const {
     return MsPGothicFont();
 }

@@ -42,11 +42,11 @@ class CommandWindow final : public FormWindow, private CommandView {
     void ShowCaptionEnabled(bool enabled) override;
     void ShowCaption(const std::string& text) override;
     void ShowFontColour(std::int32_t colour) override;
-    void ShowFont(const CommandFont& font) override;
+    void ShowFont(const StoredFont& font) override;
     void StartMouseTimer(std::uint32_t intervalMilliseconds) override;
     void RaiseClick() override;
     void PropertyChanged(std::string_view name) override;
-    CommandFont AmbientFont() const override;
+    StoredFont AmbientFont() const override;
 
     // The caption label: where DrawSkin last placed it and how it shows.
     struct CaptionLabel {

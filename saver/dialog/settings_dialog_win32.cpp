@@ -176,7 +176,7 @@ bool SettingsDialog::CreateControls(HINSTANCE instance) {
         repeat.left, repeat.top, repeat.width, repeat.height * 8, Pic_C.Handle(), nullptr, instance,
         nullptr);
     if (const PropertyValue* font = repeat.properties.Find("Font")) {
-        if (const auto* stored = std::get_if<CommandFont>(font)) {
+        if (const auto* stored = std::get_if<StoredFont>(font)) {
             trackBoxFont_ = std::make_unique<CaptionFont>(*stored);
             SendMessageW(BGM_Repeat, WM_SETFONT, reinterpret_cast<WPARAM>(trackBoxFont_->Handle()),
                          FALSE);

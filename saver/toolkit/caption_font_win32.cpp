@@ -60,7 +60,7 @@ LONG PixelHeight(double points, HDC dc) {
 
 }  // namespace
 
-CaptionFont::CaptionFont(const CommandFont& font) {
+CaptionFont::CaptionFont(const StoredFont& font) {
     ScreenDc screen;
     LOGFONTW logFont = {};
     logFont.lfHeight = -PixelHeight(font.size, screen.Dc());

@@ -1,5 +1,5 @@
 // Fonts and text for what the saver's windows draw: a GDI font made from a
-// CommandFont, and code page 932 text turned into the wide text the drawing
+// StoredFont, and code page 932 text turned into the wide text the drawing
 // functions take, so Japanese shows whatever the system's ANSI code page.
 #pragma once
 
@@ -15,7 +15,7 @@ class CaptionFont {
     // When the named face is not on the system, a Japanese face that is
     // takes its place, so the text still shows; the size, weight and styles
     // stay as asked.
-    explicit CaptionFont(const CommandFont& font);
+    explicit CaptionFont(const StoredFont& font);
     CaptionFont(const CaptionFont&) = delete;
     CaptionFont& operator=(const CaptionFont&) = delete;
     ~CaptionFont();

@@ -43,15 +43,15 @@ std::optional<std::string> QuotedText(std::string_view item) {
     return text;
 }
 
-std::optional<CommandFont> FontValue(const std::vector<std::string_view>& items,
-                                     const StoredTextConversion& convertText) {
+std::optional<StoredFont> FontValue(const std::vector<std::string_view>& items,
+                                    const StoredTextConversion& convertText) {
     if (items.size() < 4) return std::nullopt;
     const auto name = QuotedText(items[0]);
     const auto size = ReadWholeNumericLiteral(items[1]);
     const auto weight = ReadWholeNumericLiteral(items[2]);
     const auto charset = ReadWholeNumericLiteral(items[3]);
     if (!name || !size || !weight || !charset) return std::nullopt;
-    CommandFont font;
+    StoredFont font;
     font.name = convertText(*name);
     font.size = *size;
     font.weight = static_cast<std::int16_t>(*weight);

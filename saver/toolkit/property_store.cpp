@@ -22,8 +22,8 @@ bool SamePropertyValue(const PropertyValue& a, const PropertyValue& b) {
     const auto* textA = std::get_if<std::string>(&a);
     const auto* textB = std::get_if<std::string>(&b);
     if (textA && textB) return *textA == *textB;
-    const auto* fontA = std::get_if<CommandFont>(&a);
-    const auto* fontB = std::get_if<CommandFont>(&b);
+    const auto* fontA = std::get_if<StoredFont>(&a);
+    const auto* fontB = std::get_if<StoredFont>(&b);
     if (fontA || fontB) return fontA && fontB && *fontA == *fontB;
     const auto numberA = PropertyNumber(a);
     const auto numberB = PropertyNumber(b);

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <variant>
 
-using PropertyValue = std::variant<double, std::string, CommandFont>;
+using PropertyValue = std::variant<double, std::string, StoredFont>;
 
 // Keys are compared without regard to case.
 class PropertyStore {

@@ -20,7 +20,7 @@ WindowlessLabel::WindowlessLabel(const StoredControl& stored)
         caption_ = WideFromCp932(PropertyText(*caption).value_or(std::string()));
     }
     if (const PropertyValue* font = stored.properties.Find("Font")) {
-        if (const auto* stored_font = std::get_if<CommandFont>(font)) {
+        if (const auto* stored_font = std::get_if<StoredFont>(font)) {
             font_ = std::make_unique<CaptionFont>(*stored_font);
         }
     }

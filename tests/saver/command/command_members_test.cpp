@@ -112,7 +112,7 @@ TEST_F(CommandMembers, EnablingDrawsNormalWhateverTheState) {
 
 TEST_F(CommandMembers, CaptionAndFontChangeWithoutRedrawing) {
     control.SetCaption("\x90\xDD\x92\xE8");
-    CommandFont bold = MsPGothicFont();
+    StoredFont bold = MsPGothicFont();
     bold.weight = 700;
     control.SetFont(bold);
     EXPECT_EQ(control.Caption(), "\x90\xDD\x92\xE8");

@@ -19,8 +19,8 @@ class ReadOrderStore : public MemoryPropertyStore {
     mutable std::vector<std::string> read;
 };
 
-CommandFont Tahoma() {
-    CommandFont font;
+StoredFont Tahoma() {
+    StoredFont font;
     font.name = "Tahoma";
     font.size = 8.25;
     return font;
@@ -135,7 +135,7 @@ TEST_F(CommandPersistence, ValuesThatDoNotConvertAreSkipped) {
 }
 
 TEST_F(CommandPersistence, StoredFontIsAppliedInFull) {
-    CommandFont font;
+    StoredFont font;
     font.name = "Arial";
     font.size = 12;
     font.weight = 700;
@@ -155,7 +155,7 @@ TEST_F(CommandPersistence, SavedInstanceLoadsBackTheSame) {
     control.Enabled();
     control.SetCaption("..");
     control.SetFontColour(0x00ABCDEF);
-    CommandFont font = MsPGothicFont();
+    StoredFont font = MsPGothicFont();
     font.size = 11.25;
     control.SetFont(font);
     MemoryPropertyStore store;

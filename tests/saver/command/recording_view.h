@@ -19,13 +19,13 @@ class RecordingView : public CommandView {
     }
     void ShowCaption(const std::string& text) override { Log("caption " + text); }
     void ShowFontColour(std::int32_t colour) override { Log("colour " + std::to_string(colour)); }
-    void ShowFont(const CommandFont& font) override { Log("font " + font.name); }
+    void ShowFont(const StoredFont& font) override { Log("font " + font.name); }
     void StartMouseTimer(std::uint32_t interval) override {
         Log("timer " + std::to_string(interval));
     }
     void RaiseClick() override { Log("Click"); }
     void PropertyChanged(std::string_view name) override { Log("changed " + std::string(name)); }
-    CommandFont AmbientFont() const override { return ambientFont; }
+    StoredFont AmbientFont() const override { return ambientFont; }
 
     // What was asked since the last call.
     std::vector<std::string> Take() {
@@ -34,7 +34,7 @@ class RecordingView : public CommandView {
         return taken;
     }
 
-    CommandFont ambientFont;
+    StoredFont ambientFont;
 
   private:
     void Log(std::string line) { log_.push_back(std::move(line)); }

@@ -36,7 +36,7 @@ TEST_F(SettingsDialogLayout, CommandButtonsStoreOnlyCaptionAndFont) {
         EXPECT_EQ(button->classId, "Tesselune.Command");
         EXPECT_EQ(button->properties.Keys(), (std::vector<std::string>{"Caption", "Font"}));
         EXPECT_EQ(TextOf(*button, "Caption"), caption);
-        const auto* font = std::get_if<CommandFont>(button->properties.Find("Font"));
+        const auto* font = std::get_if<StoredFont>(button->properties.Find("Font"));
         ASSERT_TRUE(font) << name;
         EXPECT_EQ(font->name, "ＭＳ Ｐゴシック");
         EXPECT_EQ(font->size, 9.75);

@@ -1,4 +1,4 @@
-// The caption's GDI font made from a CommandFont, and code page 932 text
+// The caption's GDI font made from a StoredFont, and code page 932 text
 // made wide for drawing.
 #include "caption_font_win32.h"
 
@@ -39,7 +39,7 @@ TEST(CaptionFont, TheDesignFontIsThirteenPixelsAtNinetySixDpi) {
 }
 
 TEST(CaptionFont, SizeWeightAndStylesCarryOver) {
-    CommandFont asked = MsPGothicFont();
+    StoredFont asked = MsPGothicFont();
     asked.size = 12;
     asked.weight = 700;
     asked.italic = true;
@@ -54,7 +54,7 @@ TEST(CaptionFont, SizeWeightAndStylesCarryOver) {
 }
 
 TEST(CaptionFont, AMissingFaceGivesWayToAJapaneseOne) {
-    CommandFont asked = MsPGothicFont();
+    StoredFont asked = MsPGothicFont();
     asked.name = "No Such Face At All";
     const LOGFONTW font = Described(CaptionFont(asked));
     const std::wstring face = font.lfFaceName;
@@ -64,7 +64,7 @@ TEST(CaptionFont, AMissingFaceGivesWayToAJapaneseOne) {
 }
 
 TEST(CaptionFont, ASizeBeyondAnyFontFallsBackToTheDefaultSize) {
-    CommandFont asked = MsPGothicFont();
+    StoredFont asked = MsPGothicFont();
     asked.size = 1e300;
     EXPECT_EQ(Described(CaptionFont(asked)).lfHeight, 0);
     asked.size = std::nan("");

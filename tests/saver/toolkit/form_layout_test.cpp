@@ -49,7 +49,7 @@ TEST(FormLayout, ReadsControlsTheirPlacesContainersAndProperties) {
     const StoredControl* command = form->Find("c");
     ASSERT_TRUE(command);
     EXPECT_EQ(command->container, "F");
-    const auto* font = std::get_if<CommandFont>(command->properties.Find("Font"));
+    const auto* font = std::get_if<StoredFont>(command->properties.Find("Font"));
     ASSERT_TRUE(font);
     EXPECT_EQ(font->name, "Face, Bold");
     EXPECT_EQ(font->size, 12);
@@ -89,7 +89,7 @@ TEST(FormLayout, TextsGoThroughTheConversion) {
                        [](std::string_view text) { return "<" + std::string(text) + ">"; });
     ASSERT_TRUE(form);
     EXPECT_EQ(TextOf(form->form, "Caption"), "<ab>");
-    EXPECT_EQ(std::get<CommandFont>(*form->form.properties.Find("Font")).name, "<cd>");
+    EXPECT_EQ(std::get<StoredFont>(*form->form.properties.Find("Font")).name, "<cd>");
 }
 
 }  // namespace
