@@ -3,6 +3,7 @@
 // Wine on the session's screen. Prints the median of each and of the two
 // together, in milliseconds; exit code 3 when the two together miss 50 ms.
 #include "form_window_win32.h"
+#include "handover.h"
 #include "snapshot_capture_win32.h"
 #include "snapshot_image.h"
 

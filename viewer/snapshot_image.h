@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <memory>
 
-inline constexpr char kSnapshotPath[] = "C:\\t_olva\\Tesselune.bmp";
-
 // Nearest single-precision value to 1/255 (bit pattern 0x3B808081).
 inline constexpr float kByteToUnit = 1.0f / 255.0f;
 

@@ -1,8 +1,11 @@
 #include "viewer_context.h"
 
 #include "gl_context.h"
+#include "handover.h"
 
-ViewerContext::~ViewerContext() { StopViewer(*this); }
+ViewerContext::~ViewerContext() {
+    StopViewer(*this);
+}
 
 int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height) {
     if (CreateGLContext(context, window, width, height) != 0 ||

@@ -1,5 +1,6 @@
 #include "viewer_window_win32.h"
 
+#include "handover.h"
 #include "viewer_context.h"
 
 namespace {

@@ -5,8 +5,6 @@
 
 struct ViewerContext;
 
-inline constexpr char kViewerWindowName[] = "Tesselune_VC";
-
 // Registers the class, hides the cursor for good, makes the 1024 x 768 window
 // at the top-left corner, measures its client area into client and only then
 // shows it (with show; SW_SHOWDEFAULT takes the state its starter asked for),

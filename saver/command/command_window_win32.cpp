@@ -2,6 +2,7 @@
 
 #include "command_skin_bitmaps_win32.h"
 #include "face_gradient.h"
+#include "wide_text_win32.h"
 
 #include <windowsx.h>
 

@@ -5,13 +5,16 @@
 #include "last_result.h"
 #include "music_choice.h"
 #include "path_routines.h"
+#include "path_routines_win32.h"
 #include "property_conversion.h"
 #include "saver_resources.h"
 #include "settings.h"
 #include "settings_dialog_layout.h"
 #include "settings_dialog_resources.h"
 #include "settings_file.h"
+#include "settings_file_win32.h"
 #include "track_number.h"
+#include "wide_text_win32.h"
 #include "window_zoom_win32.h"
 
 #include <commdlg.h>

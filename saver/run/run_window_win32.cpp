@@ -1,16 +1,14 @@
 #include "run_window_win32.h"
 
-#include "command_line.h"
 #include "form_window_win32.h"
 #include "guarded_step.h"
+#include "handover.h"
 #include "music_file_ending.h"
 #include "music_playback.h"
+#include "path_routines_win32.h"
 #include "saver_boolean.h"
 #include "settings.h"
 #include "snapshot_capture_win32.h"
-#include "snapshot_image.h"
-#include "viewer_path.h"
-#include "viewer_window_win32.h"
 
 #include <cstdint>
 #include <string>
@@ -41,7 +39,7 @@ void StartProgram(const std::string& path, WORD show) {
 
 class RunWindow final : public FormWindow {
   public:
-    bool Load(HINSTANCE instance);
+    bool Load(HINSTANCE instance, bool cursorHidden);
 
   protected:
     void OnTimer(UINT_PTR id) override;
@@ -55,9 +53,11 @@ class RunWindow final : public FormWindow {
     WindowTimer Timer1{kTimer1, 1000};
     WindowTimer Timer2{kTimer2, 200};
     WindowTimer Timer3{kTimer3, 500};
+    bool cursorHidden_ = false;
 };
 
-bool RunWindow::Load(HINSTANCE instance) {
+bool RunWindow::Load(HINSTANCE instance, bool cursorHidden) {
+    cursorHidden_ = cursorHidden;
     if (!Create(instance, kClassName, kRunWindowName, WS_POPUP, nullptr)) return false;
     Timer1.Attach(Handle());
     Timer2.Attach(Handle());
@@ -132,8 +132,8 @@ void RunWindow::OnCloseRequest() {
             Mp3Stop();
         }
     });
-    GuardedStep([] {
-        if (ModeLetter(ArgumentString()) == "S") ShowCursor(TRUE);
+    GuardedStep([&] {
+        if (cursorHidden_) ShowCursor(TRUE);
     });
     ExitProcess(0);
 }
@@ -143,6 +143,6 @@ RunWindow Tesselune_S;
 
 }  // namespace
 
-bool LoadRunWindow(HINSTANCE instance) {
-    return Tesselune_S.Load(instance);
+bool LoadRunWindow(HINSTANCE instance, bool cursorHidden) {
+    return Tesselune_S.Load(instance, cursorHidden);
 }

@@ -16,12 +16,3 @@ std::string_view WithoutTrailingSeparator(std::string_view path);
 // folders: no trailing separator, except that a drive's root keeps its own
 // (C:\ for C:\Tesselune.scr).
 std::string ProgramFolderOf(std::string_view modulePath);
-
-// Win32 layer.
-
-// True when the file at path, less one trailing "\", opens for reading. A
-// folder, a missing file and an empty path give false; nothing is reported.
-bool FileExists(const std::string& path);
-
-// The folder of the running program, as ProgramFolderOf gives it.
-std::string ProgramFolder();

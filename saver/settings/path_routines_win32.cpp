@@ -1,3 +1,6 @@
+#include "path_routines_win32.h"
+
+#include "handover.h"
 #include "path_routines.h"
 
 #include <windows.h>
@@ -54,4 +57,8 @@ std::string ProgramFolder() {
         modulePath.resize(modulePath.size() * 2);
     }
     return std::string();
+}
+
+std::string ViewerPath() {
+    return ProgramFolder() + "\\" + kViewerProgramName;
 }

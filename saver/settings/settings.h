@@ -26,6 +26,3 @@ class SettingsSource {
 // step that fails leaves its variable as it was. A stored music file that
 // cannot be opened is dropped, and with it the music-file choice.
 void LoadSettings(const SettingsSource& source);
-
-// Win32 layer: LoadSettings over the settings file beside the program.
-void LoadSettings();

@@ -1,10 +1,11 @@
-#include "settings_file.h"
+#include "settings_file_win32.h"
 
-#include "caption_font_win32.h"
 #include "cp932_text.h"
 #include "last_result.h"
-#include "path_routines.h"
+#include "path_routines_win32.h"
 #include "settings.h"
+#include "settings_file.h"
+#include "wide_text_win32.h"
 
 #include <windows.h>
 

@@ -21,8 +21,3 @@ std::string ModeLetter(std::string_view arguments);
 // halves to even; 0 when there is none or it is outside 32 bits. A two-byte
 // code page 932 character counts as one.
 std::int32_t PreviewHostHandle(std::string_view arguments);
-
-// Win32 layer.
-
-// The running program's argument string, read afresh from its command line.
-std::string ArgumentString();

@@ -1,3 +1,5 @@
+#include "command_line_win32.h"
+
 #include "command_line.h"
 
 #include <windows.h>

@@ -1,21 +1,23 @@
 #include "start_up_win32.h"
 
 #include "command_line.h"
+#include "command_line_win32.h"
 #include "guarded_step.h"
+#include "handover.h"
 #include "path_routines.h"
+#include "path_routines_win32.h"
 #include "preview_window_win32.h"
 #include "private_files_win32.h"
 #include "run_window_win32.h"
 #include "settings.h"
 #include "settings_dialog_win32.h"
-#include "viewer_path.h"
+#include "settings_file_win32.h"
 
 #include <string>
 
 namespace {
 
 constexpr char kSettingsDialogName[] = "<Tesselune>";
-constexpr char kWorkingFolder[] = "C:\\t_olva";
 // "Tesselune.dll が同じﾌｫﾙﾀﾞに見つかりません！"
 constexpr wchar_t kViewerMissing[] =
     L"Tesselune.dll "
@@ -67,7 +69,7 @@ void Main(HINSTANCE instance) {
         return;
     }
 
-    GuardedStep([] { MakePrivateFolder(kWorkingFolder); });
+    GuardedStep([] { MakePrivateFolder(kSnapshotFolder); });
     GuardedStep([] { LoadSettings(); });
     GuardedStep([] {
         if (FileExists(ViewerPath())) return;
@@ -84,5 +86,5 @@ void Main(HINSTANCE instance) {
     GuardedStep([&] {
         if (letter == "S") ShowCursor(FALSE);
     });
-    if (!LoadRunWindow(instance)) EndProgram();
+    if (!LoadRunWindow(instance, letter == "S")) EndProgram();
 }

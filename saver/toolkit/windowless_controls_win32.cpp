@@ -1,6 +1,7 @@
 #include "windowless_controls_win32.h"
 
 #include "property_conversion.h"
+#include "wide_text_win32.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 // The viewer's window, loop and GL context driven in-process: real user32,
 // gdi32 and opengl32, so what StopViewer gives back is given back to Windows.
 #include "snapshot_bitmap.h"
+#include "handover.h"
 #include "snapshot_image.h"
 #include "viewer_context.h"
 #include "viewer_window_win32.h"
@@ -18,7 +19,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr char kSnapshotFolder[] = "C:\\t_olva";
 constexpr UINT_PTR kLateTimer = 27;
 
 // The snapshot's path is fixed, so the tests write the real file; whatever

@@ -1,5 +1,6 @@
 #include "path_routines.h"
 
+#include "path_routines_win32.h"
 #include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>

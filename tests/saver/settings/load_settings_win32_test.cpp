@@ -1,7 +1,9 @@
 #include "settings.h"
 
 #include "path_routines.h"
+#include "path_routines_win32.h"
 #include "settings_file.h"
+#include "settings_file_win32.h"
 #include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 
 #include "last_result.h"
 #include "settings.h"
+#include "settings_file_win32.h"
 #include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>

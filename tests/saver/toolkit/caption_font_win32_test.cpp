@@ -2,6 +2,8 @@
 // made wide for drawing.
 #include "caption_font_win32.h"
 
+#include "wide_text_win32.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,0 +1,19 @@
+// What the saver and the viewer agree on without sharing any code at run
+// time: where the snapshot file lies, what the viewer program is called
+// beside the saver, and the window name by which the saver sees that the
+// viewer still runs. The snapshot file's format is snapshot_bitmap.h.
+#pragma once
+
+// Made by the saver, private to the account that runs it.
+inline constexpr char kSnapshotFolder[] = "C:\\t_olva";
+// Written whole by the saver before it starts the viewer; read once by the
+// viewer at its start.
+inline constexpr char kSnapshotPath[] = "C:\\t_olva\\Tesselune.bmp";
+
+// The viewer's file name, in the saver's own folder; started without
+// arguments.
+inline constexpr char kViewerProgramName[] = "Tesselune.dll";
+
+// The viewer's window name and class name, which the saver looks for with
+// FindWindowA and no class name.
+inline constexpr char kViewerWindowName[] = "Tesselune_VC";
