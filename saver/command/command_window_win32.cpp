@@ -1,6 +1,7 @@
 #include "command_window_win32.h"
 
 #include "command_skin_bitmaps_win32.h"
+#include "deferred_imports_win32.h"
 #include "face_gradient.h"
 #include "wide_text_win32.h"
 
@@ -53,7 +54,7 @@ void FillGradient(HDC dc, bool InvertGradient, int width, int height) {
         vertices[i].Alpha = vertex.colour.alpha;
     }
     GRADIENT_RECT rectangle = {gradient.GradientRect.UpperLeft, gradient.GradientRect.LowerRight};
-    GradientFill(dc, vertices, 2, &rectangle, 1, GRADIENT_FILL_RECT_V);
+    deferred::GradientFill(dc, vertices, 2, &rectangle, 1, GRADIENT_FILL_RECT_V);
 }
 
 }  // namespace

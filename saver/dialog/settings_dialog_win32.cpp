@@ -1,5 +1,6 @@
 #include "settings_dialog_win32.h"
 
+#include "deferred_imports_win32.h"
 #include "dialog_background.h"
 #include "guarded_step.h"
 #include "last_result.h"
@@ -305,7 +306,7 @@ void SettingsDialog::ChooseFile() {
         chooser.lpstrTitle = kFileChooserTitle;
         chooser.Flags = 0;
     });
-    GuardedStep([&] { LastResult = GetOpenFileNameW(&chooser); });
+    GuardedStep([&] { LastResult = deferred::GetOpenFileNameW(&chooser); });
     GuardedStep([&] {
         if (LastResult <= 0) return;
         const std::optional<std::string> stored = StorablePath(file.substr(0, file.find(L'\0')));
@@ -343,7 +344,8 @@ void SettingsDialog::OpenHomePage() {
     if (!lbl_URL) return;
     GuardedStep([] { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); });
     GuardedStep([&] {
-        ShellExecuteW(Handle(), L"open", lbl_URL->Caption().c_str(), L"", L"", SW_SHOWNORMAL);
+        deferred::ShellExecuteW(Handle(), L"open", lbl_URL->Caption().c_str(), L"", L"",
+                                SW_SHOWNORMAL);
     });
     GuardedStep([] { SetDefaultPointer(); });
 }

@@ -1,4 +1,5 @@
 #include "still_picture_win32.h"
+#include "deferred_imports_win32.h"
 
 #include <cstring>
 
@@ -25,12 +26,12 @@ bool StillPicture::Load(HMODULE module, int resourceId) {
     std::memcpy(target, data, size);
     GlobalUnlock(copy);
     IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+    if (FAILED(deferred::CreateStreamOnHGlobal(copy, TRUE, &stream))) {
         GlobalFree(copy);
         return false;
     }
-    const HRESULT loadedPicture = OleLoadPicture(stream, LONG(size), FALSE, IID_IPicture,
-                                                 reinterpret_cast<void**>(&picture_));
+    const HRESULT loadedPicture = deferred::OleLoadPicture(stream, LONG(size), FALSE, IID_IPicture,
+                                                           reinterpret_cast<void**>(&picture_));
     stream->Release();
     if (FAILED(loadedPicture)) picture_ = nullptr;
     return picture_ != nullptr;
