@@ -5,7 +5,6 @@
 #include "form_window_win32.h"
 #include "handover.h"
 #include "snapshot_capture_win32.h"
-#include "snapshot_image.h"
 
 #include <windows.h>
 
