@@ -3,14 +3,25 @@
 #include <olectl.h>
 #include <shellapi.h>
 
+#include <string>
+
 namespace {
+
+// NOTE: by its full path in the system folder, so that a DLL of the same
+// name beside the saver is never loaded in its place.
+HMODULE LoadSystemDll(const wchar_t* dll) {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return LoadLibraryW((std::wstring(folder, length) + L"\\" + dll).c_str());
+}
 
 // The function name of dll, loading dll on the way; null when either is
 // missing. NOTE: through the generic function pointer type, which GCC lets
 // stand for any other without a warning.
 template <typename Function>
 Function* Find(const wchar_t* dll, const char* name) {
-    HMODULE module = LoadLibraryW(dll);
+    HMODULE module = LoadSystemDll(dll);
     if (!module) return nullptr;
     return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }

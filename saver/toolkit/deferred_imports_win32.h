@@ -1,9 +1,9 @@
 // The few functions of DLLs that only one mode of the saver calls: the file
 // chooser and the shell (the settings dialog), the gradient fill (the
 // Command button, on the dialog) and OLE's picture decoding (the preview).
-// Each DLL is loaded at the first call into it, not when the program starts,
-// so that the run and the start-up checks start without them. A DLL loaded
-// stays for the life of the process. Were a DLL or function missing, each
+// Each DLL is loaded from the system folder at the first call into it, not
+// when the program starts, so that the run and the start-up checks start
+// without them. A DLL loaded stays for the life of the process. Were a DLL or function missing, each
 // call fails as the function itself fails.
 #pragma once
 
