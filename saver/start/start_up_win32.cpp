@@ -4,12 +4,10 @@
 #include "command_line_win32.h"
 #include "guarded_step.h"
 #include "handover.h"
-#include "path_routines.h"
 #include "path_routines_win32.h"
 #include "preview_window_win32.h"
 #include "private_files_win32.h"
 #include "run_window_win32.h"
-#include "settings.h"
 #include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
 

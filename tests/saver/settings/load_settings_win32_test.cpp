@@ -1,6 +1,5 @@
 #include "settings.h"
 
-#include "path_routines.h"
 #include "path_routines_win32.h"
 #include "settings_file.h"
 #include "settings_file_win32.h"

@@ -1,8 +1,7 @@
-#include "path_routines.h"
+#include "settings_file_win32.h"
+
 #include "path_routines_win32.h"
 #include "settings_file.h"
-
-#include "settings_file_win32.h"
 #include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
