@@ -5,6 +5,7 @@ programs Wine can run there.
 """
 
 import struct
+from xml.etree import ElementTree
 
 import pefile
 
@@ -13,6 +14,8 @@ RT_RCDATA = 10
 RT_GROUP_ICON = 14
 RT_MANIFEST = 24
 MANIFEST_ID = 1
+DPI_AWARE = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware"
+DPI_AWARENESS = "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness"
 
 
 class ProgramResources:
@@ -44,6 +47,14 @@ class ProgramResources:
                     data = named.directory.entries[0].data.struct
                     return self.pe.get_data(data.OffsetToData, data.Size)
         return None
+
+    def manifest_setting(self, name):
+        """The text of one setting of the manifest, by its qualified name: Windows
+        ignores a setting in another namespace. None when it is missing; a
+        manifest that is not XML raises, as Windows will not start the program."""
+        manifest = self.resource(RT_MANIFEST, MANIFEST_ID)
+        setting = None if manifest is None else ElementTree.fromstring(manifest).find(".//" + name)
+        return None if setting is None else setting.text
 
     def icon_sizes(self, identifier):
         """The (width, height) of each picture of an icon whose image is present."""
