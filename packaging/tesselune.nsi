@@ -6,7 +6,8 @@
 ; Both programs go side by side into a folder of the user's own, which the
 ; user can write: the settings dialog saves Tesselune.ini beside the saver, and
 ; needs no administrator rights for it. The saver becomes this user's screen
-; saver; the uninstaller takes back only what the installer did.
+; saver; the uninstaller takes back what the installer did, and the photograph
+; of the screen that the saver leaves.
 
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -16,6 +17,7 @@ ManifestDPIAware true
 ; of the same programs.
 SetDateSave off
 
+!include FileFunc.nsh
 !include LogicLib.nsh
 
 !define PRODUCT "Tesselune (ScreenSaver)"
@@ -23,6 +25,11 @@ SetDateSave off
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define SPI_SETSCREENSAVEACTIVE 17
 !define SPIF_SENDCHANGE 2
+!define SNAPSHOT_FOLDER "C:\t_olva"
+!define SNAPSHOT "${SNAPSHOT_FOLDER}\Tesselune.bmp"
+; The saver writes its snapshot under .new0 to .new7 first, then moves it.
+!define LAST_TEMPORARY_NAME 7
+!define FILE_ATTRIBUTE_NORMAL 0x80
 
 Name "Tesselune ${VERSION}"
 OutFile "${OUTFILE}"
@@ -36,6 +43,8 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
 
 LangString Installed ${LANG_ENGLISH} "Tesselune is now your screen saver.$\r$\nTo choose its music, press $\"Settings...$\" in the Windows screen saver settings."
 LangString Installed ${LANG_JAPANESE} "Tesselune をスクリーンセーバーに設定しました。$\r$\n音楽は Windows の「スクリーンセーバーの設定」の「設定」ボタンから選べます。"
+LangString InUse ${LANG_ENGLISH} "Tesselune could not be removed: some of its files are in use.$\r$\nClose Screen Saver Settings, then uninstall again."
+LangString InUse ${LANG_JAPANESE} "Tesselune のファイルが使用中のため、削除できませんでした。$\r$\n「スクリーンセーバーの設定」を閉じてから、もう一度アンインストールしてください。"
 
 VIProductVersion ${VERSION_QUAD}
 VIFileVersion ${VERSION_QUAD}
@@ -141,6 +150,8 @@ Section
     WriteRegStr HKCU "${UNINSTALL_KEY}" QuietUninstallString '"$INSTDIR\Uninstall.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" NoModify 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" NoRepair 1
+    ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" EstimatedSize $0
 SectionEnd
 
 Function .onInstSuccess
@@ -149,10 +160,39 @@ Function .onInstSuccess
     ${EndIf}
 FunctionEnd
 
+; Stops the uninstall when a file would not go: the entry under Apps and the
+; uninstaller stay, so that the user can run it again. /S shows no message;
+; the exit code, 2, is the one NSIS gives an uninstall that its script ended.
+!macro STOP_IF_NOT_REMOVED
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(InUse)" /SD IDOK
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
+!macroend
+
+; Deletes a file by its name alone. NOTE: Delete looks the file up first, and
+; finds nothing in a folder that this account may not list.
+!macro DELETE_BY_NAME FILE
+    System::Call 'kernel32::SetFileAttributesW(w "${FILE}", i ${FILE_ATTRIBUTE_NORMAL})'
+    System::Call 'kernel32::DeleteFileW(w "${FILE}")'
+!macroend
+
 Section Uninstall
-    ; Only a setting that still names this saver is put back: a saver the user
-    ; chose since stays chosen.
+    ; Whether the setting names this saver is read while the saver is still
+    ; there: its short name comes from the disk.
     Call un.SelectsThisSaver
+
+    ; The saver goes first: Screen Saver Settings' preview or a run keeps it
+    ; in use, and then nothing has changed yet. On a second try it is gone
+    ; already, which is no error.
+    ClearErrors
+    Delete "$INSTDIR\Tesselune.scr"
+    !insertmacro STOP_IF_NOT_REMOVED
+
+    ; Only a setting that still names this saver is put back: a saver the user
+    ; chose since stays chosen. It is put back now that the saver is gone, so
+    ; that a second try finds nothing to put back.
     ${If} $R0 == 1
         !insertmacro RESTORE_DESKTOP_VALUE SCRNSAVE.EXE PreviousScreenSaver
         !insertmacro RESTORE_DESKTOP_VALUE ScreenSaveActive PreviousScreenSaveActive
@@ -162,11 +202,26 @@ Section Uninstall
     ; The settings file goes too: it holds only the music choice of this
     ; saver, and would keep the folder alive. Files the user put here stay,
     ; and so does the folder then.
-    Delete "$INSTDIR\Tesselune.scr"
+    ClearErrors
     Delete "$INSTDIR\Tesselune.dll"
     Delete "$INSTDIR\Readme.txt"
     Delete "$INSTDIR\Tesselune.ini"
+    !insertmacro STOP_IF_NOT_REMOVED
+    ; NOTE: run in place (_?=), the uninstaller cannot delete itself; whoever
+    ; ran it so removes it.
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
+
+    ; The last photograph of the screen goes too, and the temporary files of
+    ; runs that were cut short. Whoever's it is: in the shared folder another
+    ; account's file may go as well, but it is only the picture of that
+    ; account's last run, which its next run takes again. The folder goes
+    ; when it is empty and this account may remove it.
+    !insertmacro DELETE_BY_NAME "${SNAPSHOT}"
+    ${For} $0 0 ${LAST_TEMPORARY_NAME}
+        !insertmacro DELETE_BY_NAME "${SNAPSHOT}.new$0"
+    ${Next}
+    RMDir "${SNAPSHOT_FOLDER}"
+
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -3,13 +3,13 @@
 The installer runs with /S the way a deployment tool runs it; the uninstaller
 runs from the command its uninstall entry gives for a quiet removal, as
 Windows would. What is checked is what the user's machine holds afterwards:
-the files of the per-user folder, the screen saver setting and the uninstall
-entry in the user's registry. The session's own screen saver setting is put
-back at the end.
+the files of the per-user folder, the screen saver setting, the uninstall
+entry in the user's registry and the saver's photograph of the screen. The
+session's own screen saver setting is put back at the end.
 
 CTest passes TESSELUNE_INSTALLER, the programs and read-me it should carry
-(TESSELUNE_SAVER, TESSELUNE_VIEWER, TESSELUNE_README) and TESSELUNE_WINE_RUN;
-WINEPREFIX comes from the run's Wine session.
+(TESSELUNE_SAVER, TESSELUNE_VIEWER, TESSELUNE_README), TESSELUNE_FILE_HOLDER
+and TESSELUNE_WINE_RUN; WINEPREFIX comes from the run's Wine session.
 """
 
 import ntpath
@@ -23,7 +23,9 @@ INSTALLER = os.environ["TESSELUNE_INSTALLER"]
 SAVER = os.environ["TESSELUNE_SAVER"]
 VIEWER = os.environ["TESSELUNE_VIEWER"]
 README = os.environ["TESSELUNE_README"]
+FILE_HOLDER = os.environ["TESSELUNE_FILE_HOLDER"]
 WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
+SNAPSHOT_FOLDER = os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva")
 
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tesselune"
@@ -153,6 +155,8 @@ class InstallerTest(unittest.TestCase):
         self.assertEqual(entry["QuietUninstallString"], ("REG_SZ", f'"{uninstaller}" /S'))
         self.assertEqual(entry["NoModify"], ("REG_DWORD", "0x1"))
         self.assertEqual(entry["NoRepair"], ("REG_DWORD", "0x1"))
+        size = sum(os.path.getsize(self.installed(name)) for name in INSTALLED_FILES)
+        self.assertAlmostEqual(int(entry["EstimatedSize"][1], 16), size / 1024, delta=1)
 
     def test_install_and_uninstall_put_back_the_screen_saver_chosen_before(self):
         previous = r"C:\windows\system32\previous.scr"
@@ -197,6 +201,33 @@ class InstallerTest(unittest.TestCase):
         self.assertEqual(os.listdir(self.unix_folder), ["notes.txt"])
         self.assertEqual(desktop_value(SCREEN_SAVER), chosen_since)
         self.assertEqual(desktop_value(ACTIVE), "1")
+
+    def test_uninstall_stops_while_the_saver_is_in_use_then_removes_the_photograph(self):
+        self.install()
+        shutil.rmtree(SNAPSHOT_FOLDER, ignore_errors=True)
+        os.makedirs(SNAPSHOT_FOLDER)
+        for name in ("Tesselune.bmp", "Tesselune.bmp.new3"):
+            with open(os.path.join(SNAPSHOT_FOLDER, name), "wb") as planted:
+                planted.write(b"BM")
+        saver = ntpath.join(self.folder, "Tesselune.scr")
+        holder = subprocess.Popen([WINE_RUN, FILE_HOLDER, saver],
+                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        try:
+            self.assertEqual(holder.stdout.readline().strip(), "held")
+            # In place and waited for, as a deployment tool runs it to learn
+            # its exit code.
+            uninstaller = ntpath.join(self.folder, "Uninstall.exe")
+            result = wine(unix_path(uninstaller), "/S", f"_?={self.folder}")
+            self.assertNotEqual(result.returncode, 0)
+            self.assert_installed()
+            self.assertEqual(len(os.listdir(SNAPSHOT_FOLDER)), 2)
+        finally:
+            holder.stdin.close()
+            holder.wait(timeout=60)
+
+        self.uninstall()
+        self.assertFalse(os.path.exists(self.unix_folder))
+        self.assertFalse(os.path.exists(SNAPSHOT_FOLDER))
 
 
 if __name__ == "__main__":
