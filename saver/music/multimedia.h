@@ -1,6 +1,7 @@
 // The saver's calls into the platform's multimedia functions: MCI command
 // strings, their error texts, PlaySound and the count of wave output devices.
-// winmm on Windows; the tests supply their own devices. Text is code page 932.
+// winmm on Windows; the tests supply their own devices. Text is in the
+// machine's ANSI code page.
 #pragma once
 
 #include <cstdint>

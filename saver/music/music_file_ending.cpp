@@ -1,6 +1,6 @@
 #include "music_file_ending.h"
 
-#include "cp932_text.h"
+#include "ansi_text.h"
 
 #include <vector>
 
@@ -12,10 +12,10 @@ constexpr std::size_t kEndingCharacters = 3;
 
 std::string MusicFileEnding(std::string_view path) {
     std::vector<std::size_t> starts;
-    for (std::size_t index = 0; index < path.size(); index += Cp932CharacterLength(path, index)) {
+    for (std::size_t index = 0; index < path.size(); index += AnsiCharacterLength(path, index)) {
         starts.push_back(index);
     }
     const std::size_t first =
         starts.size() > kEndingCharacters ? starts[starts.size() - kEndingCharacters] : 0;
-    return Cp932UpperCase(path.substr(first));
+    return AnsiUpperCase(path.substr(first));
 }

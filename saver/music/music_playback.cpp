@@ -1,6 +1,6 @@
 #include "music_playback.h"
 
-#include "cp932_text.h"
+#include "ansi_text.h"
 #include "last_result.h"
 #include "mci_channel.h"
 #include "multimedia.h"
@@ -32,7 +32,7 @@ std::uint32_t QueryMode(const char* command, char* buffer, std::uint32_t length)
 }
 
 bool ContainsErr(const std::string& reply) {
-    return Cp932Contains(Cp932UpperCase(reply), "ERR");
+    return AnsiContains(AnsiUpperCase(reply), "ERR");
 }
 
 void PollCd() {

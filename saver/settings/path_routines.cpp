@@ -1,6 +1,6 @@
 #include "path_routines.h"
 
-#include "cp932_text.h"
+#include "ansi_text.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ namespace {
 std::size_t EndOfLastSeparator(std::string_view path, std::string_view separators) {
     std::size_t end = 0;
     for (std::size_t index = 0; index < path.size();) {
-        const std::size_t length = Cp932CharacterLength(path, index);
+        const std::size_t length = AnsiCharacterLength(path, index);
         if (length == 1 && separators.find(path[index]) != std::string_view::npos) end = index + 1;
         index += length;
     }
@@ -25,7 +25,7 @@ std::string FolderOf(std::string_view path) {
 
 std::string_view WithoutTrailingSeparator(std::string_view path) {
     std::size_t last = 0;
-    for (std::size_t index = 0; index < path.size(); index += Cp932CharacterLength(path, index)) {
+    for (std::size_t index = 0; index < path.size(); index += AnsiCharacterLength(path, index)) {
         last = index;
     }
     const bool separator = !path.empty() && last == path.size() - 1 && path[last] == '\\';

@@ -1,5 +1,6 @@
 // Path routines of the saver: what a path's folder is, and whether a file can
-// be opened. Paths are code page 932 bytes, walked by character.
+// be opened. Paths are bytes of the machine's ANSI code page, walked by
+// character.
 #pragma once
 
 #include <string>

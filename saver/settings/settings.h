@@ -1,6 +1,7 @@
 // The saver's settings variables: filled once by LoadSettings, read by the run
 // window and the music, changed and written only by the settings dialog.
-// Strings hold code page 932 bytes, as the profile functions give them.
+// Strings hold bytes of the machine's ANSI code page, as the profile functions
+// give them.
 #pragma once
 
 #include <cstdint>

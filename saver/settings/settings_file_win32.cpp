@@ -1,6 +1,6 @@
 #include "settings_file_win32.h"
 
-#include "cp932_text.h"
+#include "ansi_text.h"
 #include "last_result.h"
 #include "path_routines_win32.h"
 #include "settings.h"

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "cp932_text.h"
+#include "ansi_text.h"
 #include "numeric_literal.h"
 
 #include <optional>
@@ -28,9 +28,9 @@ std::string_view ArgumentsOf(std::string_view commandLine) {
 
 std::string ModeLetter(std::string_view arguments) {
     if (arguments.empty()) return {};
-    const std::size_t second = Cp932CharacterLength(arguments, 0);
+    const std::size_t second = AnsiCharacterLength(arguments, 0);
     if (second >= arguments.size()) return {};
-    return Cp932UpperCase(arguments.substr(second, Cp932CharacterLength(arguments, second)));
+    return AnsiUpperCase(arguments.substr(second, AnsiCharacterLength(arguments, second)));
 }
 
 std::int32_t PreviewHostHandle(std::string_view arguments) {

@@ -14,10 +14,10 @@ std::string_view ArgumentsOf(std::string_view commandLine);
 
 // The second character of the upper-cased argument string, or empty when the
 // string is shorter. The first character is never looked at, so /s, -s and xs
-// are alike. A two-byte code page 932 character counts as one.
+// are alike. A two-byte character counts as one.
 std::string ModeLetter(std::string_view arguments);
 
 // The number read from the fourth character on as a numeric literal, rounded
 // halves to even; 0 when there is none or it is outside 32 bits. A two-byte
-// code page 932 character counts as one.
+// character counts as one.
 std::int32_t PreviewHostHandle(std::string_view arguments);

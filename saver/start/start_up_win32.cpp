@@ -1,5 +1,6 @@
 #include "start_up_win32.h"
 
+#include "ansi_text_win32.h"
 #include "command_line.h"
 #include "command_line_win32.h"
 #include "guarded_step.h"
@@ -54,6 +55,9 @@ void Preview(HINSTANCE instance) {
 }  // namespace
 
 void Main(HINSTANCE instance) {
+    // Before any text is read: the command line, the profile file, the file
+    // chooser and MCI all hand over bytes of the machine's code page.
+    UseMachineAnsiLeadBytes();
     GuardedStep([] {
         const bool running = FindWindowA(nullptr, kRunWindowName) != nullptr;
         const bool configuring = FindWindowA(nullptr, kSettingsDialogName) != nullptr;

@@ -3,7 +3,7 @@
 // the letter is one whole character, and the handle depends on nothing
 // before the fourth character.
 #include "command_line.h"
-#include "cp932_text.h"
+#include "ansi_text.h"
 
 #include <cstdlib>
 #include <string>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string letter = ModeLetter(arguments);
     const std::string_view firstTwo = LeftCharacters(arguments, 2);
-    if (letter != Cp932UpperCase(firstTwo.substr(LeftCharacters(arguments, 1).size()))) {
+    if (letter != AnsiUpperCase(firstTwo.substr(LeftCharacters(arguments, 1).size()))) {
         std::abort();
     }
 

@@ -1,9 +1,11 @@
 #include "settings.h"
 
+#include "ansi_text_win32.h"
 #include "path_routines_win32.h"
 #include "settings_file.h"
 #include "settings_file_win32.h"
 #include "temp_folder_win32.h"
+#include "wide_text_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -37,6 +39,7 @@ const std::string kFile = "BGM\xCC\xA7\xB2\xD9=";
 class LoadSettingsFromDisk : public ::testing::Test {
   protected:
     void SetUp() override {
+        UseMachineAnsiLeadBytes();
         BgmKind = 0;
         BgmRepeat = 0;
         BgmFile.clear();
@@ -129,6 +132,20 @@ TEST_F(LoadSettingsFromDisk, AJapaneseFolderNameStaysWhole) {
     EXPECT_EQ(BgmKind, 2);
     EXPECT_EQ(BgmFile, song);
     EXPECT_EQ(BgmFolder, so);
+}
+
+// "é" is 0xE9 in code page 1252, a lead byte in code page 932.
+TEST_F(LoadSettingsFromDisk, AnAccentedFolderNameKeepsTheSeparatorAfterIt) {
+    const std::string cafe = BytesFromWide(CP_ACP, L"Caf\u00E9");
+    if (WideFromBytes(CP_ACP, cafe) != L"Caf\u00E9")
+        GTEST_SKIP() << "no \"é\" in this machine's ANSI code page";
+    const std::string folderName = folder / cafe;
+    ASSERT_TRUE(CreateDirectoryA(folderName.c_str(), nullptr));
+    const std::string song = folderName + "\\chanson.mp3";
+    WriteBytes(song, "ID3");
+    Load("[Section]\r\n" + kKind + " 2\r\n" + kFile + song + "\r\n");
+    EXPECT_EQ(BgmKind, 2);
+    EXPECT_EQ(BgmFolder, folderName);
 }
 
 TEST_F(LoadSettingsFromDisk, NumbersThatAreNoNumbersOrTooLargeLeaveZero) {
