@@ -4,10 +4,11 @@
 // viewer still runs. The snapshot file's format is snapshot_bitmap.h.
 #pragma once
 
-// Made by the saver, private to the account that runs it.
+// Made by the saver: every account may put a file into it, only its maker
+// may list it.
 inline constexpr char kSnapshotFolder[] = "C:\\t_olva";
-// Written whole by the saver before it starts the viewer; read once by the
-// viewer at its start.
+// Written whole by the saver before it starts the viewer, readable by the
+// account that runs them only; read once by the viewer at its start.
 inline constexpr char kSnapshotPath[] = "C:\\t_olva\\Tesselune.bmp";
 
 // The viewer's file name, in the saver's own folder; started without

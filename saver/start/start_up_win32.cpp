@@ -71,7 +71,7 @@ void Main(HINSTANCE instance) {
         return;
     }
 
-    GuardedStep([] { MakePrivateFolder(kSnapshotFolder); });
+    GuardedStep([] { MakeDropBox(kSnapshotFolder); });
     GuardedStep([] { LoadSettings(); });
     GuardedStep([] {
         if (FileExists(ViewerPath())) return;

@@ -1,12 +1,15 @@
 #include "private_files_win32.h"
 
 #include "file_security_win32.h"
+#include "snapshot_security_win32.h"
 #include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 #include <windows.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +35,30 @@ bool WriteHalfThenFail(HANDLE file, const std::uint8_t* bytes, std::size_t size)
     return false;
 }
 
+// The folder that WriteWhileMovingTheFolder tries to move away mid-write.
+std::string folderToMove;
+bool folderMoved = false;
+
+bool WriteWhileMovingTheFolder(HANDLE file, const std::uint8_t* bytes, std::size_t size) {
+    folderMoved = MoveFileA(folderToMove.c_str(), (folderToMove + "-moved").c_str()) != 0;
+    return WriteWholly(file, bytes, size);
+}
+
+// Whom the allowing entries of security name, in any order.
+std::multiset<std::string> Sids(const FileSecurity& security) {
+    std::multiset<std::string> sids;
+    for (const AccessEntry& entry : security.allowed) sids.insert(entry.sid);
+    return sids;
+}
+
+std::string ThisAccountSid() {
+    char* text = nullptr;
+    if (!ConvertSidToStringSidA(ThisAccount().User(), &text)) return "?";
+    const std::string sid(text);
+    LocalFree(text);
+    return sid;
+}
+
 class PrivateFile : public ::testing::Test {
   protected:
     void SetUp() override { WriteBytes(snapshot, "the earlier picture"); }
@@ -50,8 +77,32 @@ TEST_F(PrivateFile, TakesThePlaceOfAnOpenFileWithPermissionsOfItsOwn) {
     const FileSecurity security = ReadFileSecurity(snapshot);
     ASSERT_TRUE(security.read);
     EXPECT_FALSE(OthersMayRead(security));
-    EXPECT_EQ(security.allowed.size(), 2u);
+    EXPECT_EQ(Sids(security), (std::multiset<std::string>{ThisAccountSid(), "S-1-5-18"}));
     EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
+}
+
+TEST_F(PrivateFile, LeftoversUnderEveryTemporaryNameDoNotKeepItFromBeingWritten) {
+    for (int number = 0; number < 8; ++number) {
+        WriteBytes(snapshot + ".new" + std::to_string(number), "an old screen");
+    }
+    ASSERT_TRUE(SetFileAttributesA((snapshot + ".new0").c_str(), FILE_ATTRIBUTE_READONLY));
+
+    ASSERT_TRUE(ReplaceWithPrivateFile(snapshot.c_str(), kPicture));
+
+    EXPECT_EQ(ReadBytes(snapshot), std::string(kPicture.begin(), kPicture.end()));
+    EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
+}
+
+TEST_F(PrivateFile, ItsFolderCannotBeMovedAwayWhileItIsWritten) {
+    const std::string inner = folder / "t_olva";
+    ASSERT_TRUE(MakeDropBox(inner.c_str()));
+    folderToMove = inner;
+
+    ASSERT_TRUE(ReplaceWithPrivateFile((inner + "\\Tesselune.bmp").c_str(), kPicture,
+                                       WriteWhileMovingTheFolder));
+
+    EXPECT_FALSE(folderMoved);
+    EXPECT_TRUE(PathExists(inner + "\\Tesselune.bmp"));
 }
 
 TEST_F(PrivateFile, AWriteThatFailsHalfWayKeepsTheEarlierFileAndLeavesNothingBehind) {
@@ -61,15 +112,23 @@ TEST_F(PrivateFile, AWriteThatFailsHalfWayKeepsTheEarlierFileAndLeavesNothingBeh
     EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
 }
 
-TEST_F(PrivateFile, GoesIntoAFolderOnlyThisAccountCanOpen) {
+TEST_F(PrivateFile, GoesIntoAFolderThatOthersCannotList) {
     const std::string made = folder / "t_olva";
-    ASSERT_TRUE(MakePrivateFolder(made.c_str()));
-    ASSERT_TRUE(MakePrivateFolder(made.c_str()));
+    ASSERT_TRUE(MakeDropBox(made.c_str()));
 
     const FileSecurity security = ReadFileSecurity(made);
     ASSERT_TRUE(security.read);
     EXPECT_FALSE(OthersMayRead(security));
-    EXPECT_EQ(security.allowed.size(), 2u);
+    EXPECT_TRUE(MakeDropBox(made.c_str())) << "the folder made is not recognised as ours";
+}
+
+TEST_F(PrivateFile, AFileInPlaceOfTheFolderIsLeftUntouched) {
+    ASSERT_TRUE(OpenToEveryone(snapshot));
+
+    EXPECT_FALSE(MakeDropBox(snapshot.c_str()));
+
+    EXPECT_EQ(ReadBytes(snapshot), "the earlier picture");
+    EXPECT_TRUE(OthersMayRead(ReadFileSecurity(snapshot)));
 }
 
 }  // namespace
