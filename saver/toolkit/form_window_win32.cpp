@@ -16,7 +16,7 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::Create(HINSTANCE instance, const char* className, const char* caption, DWORD style,
-                        HWND parent, UINT classStyle) {
+                        HWND parent, UINT classStyle, DWORD extendedStyle) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     if (!GetClassInfoExA(instance, className, &windowClass)) {
@@ -28,8 +28,8 @@ bool FormWindow::Create(HINSTANCE instance, const char* className, const char* c
         windowClass.lpszClassName = className;
         if (!RegisterClassExA(&windowClass)) return false;
     }
-    return CreateWindowExA(0, className, caption, style, 0, 0, 0, 0, parent, nullptr, instance,
-                           this) != nullptr;
+    return CreateWindowExA(extendedStyle, className, caption, style, 0, 0, 0, 0, parent, nullptr,
+                           instance, this) != nullptr;
 }
 
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

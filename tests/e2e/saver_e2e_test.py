@@ -22,8 +22,8 @@ import time
 import unittest
 
 from settings_file_bytes import settings_file_bytes
-from wine_desktop import (END_SECONDS, START_SECONDS, WINE_RUN, Program, our_programs, poll,
-                          probe, run, window_exists, window_texts, wine_path, x_windows)
+from wine_desktop import (END_SECONDS, START_SECONDS, WINE_RUN, Program, Screenshot, our_programs,
+                          poll, probe, run, window_exists, window_texts, wine_path, x_windows)
 
 SAVER = os.environ["TESSELUNE_SAVER"]
 VIEWER = os.environ["TESSELUNE_VIEWER"]
@@ -47,6 +47,8 @@ MESSAGE_TITLE = "Tesselune"
 MESSAGE = "Tesselune.dll が同じﾌｫﾙﾀﾞに見つかりません！"
 
 SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
+VIEWER_WIDTH, VIEWER_HEIGHT = 1024, 768
+BLACK = (0, 0, 0)
 SNAPSHOT_SIDE = 512
 SNAPSHOT_SIZE = 786486
 
@@ -65,6 +67,13 @@ def sink_sound_end(path):
     with open(path, "rb") as file:
         data = file.read()[44:]
     return len(data.rstrip(b"\0"))
+
+
+def outside_viewer(shot):
+    """How often each colour shows on the screen beside the viewer's window."""
+    colours = shot.colours(VIEWER_WIDTH, 0, SCREEN_WIDTH, SCREEN_HEIGHT, step=4)
+    colours.update(shot.colours(0, VIEWER_HEIGHT, VIEWER_WIDTH, SCREEN_HEIGHT, step=4))
+    return colours
 
 
 def read_text(path):
@@ -170,17 +179,20 @@ class SaverTest(unittest.TestCase):
         self.assertTrue(poll(lambda: not our_programs(), END_SECONDS),
                         f"processes left: {our_programs()}")
 
-    def press_key_in_viewer(self):
+    def focus_viewer(self):
         windows = poll(lambda: x_windows(VIEWER_TITLE), END_SECONDS)
         self.assertTrue(windows, "the viewer has no X window")
         # No window manager runs on the test screen: focus the window directly.
         run(["xdotool", "windowfocus", "--sync", windows[0]])
-        run(["xdotool", "key", "Escape"])
 
     def end_run(self, saver, alone=True):
         """Ends the viewer with a key; the saver must follow within a second
         and, when it ran alone, leave no saver or viewer process behind."""
-        self.press_key_in_viewer()
+        self.focus_viewer()
+        run(["xdotool", "key", "Escape"])
+        self.assert_run_ends(saver, alone)
+
+    def assert_run_ends(self, saver, alone=True):
         gone = poll(lambda: not window_exists(VIEWER_TITLE), END_SECONDS)
         self.assertTrue(gone, "a key did not end the viewer")
         viewer_gone = time.monotonic()
@@ -212,7 +224,7 @@ class SaverTest(unittest.TestCase):
 
 
 class RunMode(SaverTest):
-    def test_snapshot_is_the_screen_squeezed_by_dropping_rows_and_columns(self):
+    def test_a_run_photographs_the_screen_then_hides_all_of_it_until_a_key(self):
         painter = self.start([PAINTER], stdin=subprocess.PIPE)
         self.assertEqual(painter.read_line(), "ready")
         saver = self.saver("/s")
@@ -228,8 +240,6 @@ class RunMode(SaverTest):
 
         self.assertTrue(poll(viewer_up, START_SECONDS), "no viewer came up")
         self.assertEqual(sizes_when_viewer_seen, [SNAPSHOT_SIZE])
-        painter.process.stdin.close()
-        painter.wait(END_SECONDS)
 
         with open(SNAPSHOT, "rb") as file:
             data = file.read()
@@ -240,7 +250,32 @@ class RunMode(SaverTest):
                          (40, SNAPSHOT_SIDE, SNAPSHOT_SIDE, 1, 24, 0, SNAPSHOT_SIDE ** 2 * 3))
         self.assert_pattern_squeezed(data[54:])
 
-        self.end_run(saver)
+        # The painted desktop is hidden beyond the viewer's window, and the
+        # viewer draws above the cover; the panels never reach its corners.
+        shot = poll(lambda: self.screen_with_effect(), START_SECONDS, step=0.3)
+        self.assertTrue(shot, "the effect never showed in the viewer's window")
+        self.assertEqual(set(outside_viewer(shot)), {BLACK}, "the desktop shows beside the viewer")
+        for x, y in ((0, 0), (VIEWER_WIDTH - 1, 0), (0, VIEWER_HEIGHT - 1)):
+            self.assertEqual(shot.pixel(x, y), BLACK, f"the viewer's corner ({x}, {y})")
+
+        # A click on the cover leaves the keys with the viewer.
+        self.focus_viewer()
+        run(["xdotool", "mousemove", "1200", "900", "click", "1"])
+        time.sleep(0.5)
+        self.assertIsNone(saver.process.poll(), "a click ended the run")
+        run(["xdotool", "key", "Escape"])
+        self.assert_run_ends(saver)
+
+        uncovered = poll(lambda: BLACK not in outside_viewer(Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT)),
+                         END_SECONDS, step=0.3)
+        self.assertTrue(uncovered, "the cover stayed on the screen")
+        painter.process.stdin.close()
+        painter.wait(END_SECONDS)
+
+    def screen_with_effect(self):
+        shot = Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT)
+        inside = shot.colours(0, 0, VIEWER_WIDTH, VIEWER_HEIGHT, step=4)
+        return shot if set(inside) - {BLACK} else None
 
     def assert_pattern_squeezed(self, pixels):
         """Each pixel names the screen pixel it came from (see pattern_painter)."""

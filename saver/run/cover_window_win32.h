@@ -1,0 +1,22 @@
+// The black cover over every monitor during a run. The viewer's window is
+// 1024 x 768 at the top-left; on a larger screen, or beside other monitors,
+// the cover keeps the rest of the desktop out of sight.
+#pragma once
+
+#include "form_window_win32.h"
+
+class CoverWindow final : public FormWindow {
+  public:
+    // Makes the cover, owned by the run window, over the whole virtual screen
+    // and shows it without taking the focus; false when it cannot be made.
+    // It lifts the viewer's window above itself as soon as that appears.
+    bool Show(HINSTANCE instance, HWND runWindow);
+
+  protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint(HDC dc) override;
+    void OnTimer(UINT_PTR id) override;
+
+  private:
+    WindowTimer viewerWatch_{1, 20};
+};
