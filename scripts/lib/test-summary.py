@@ -7,10 +7,10 @@ WHY is why this machine cannot run 32-bit programs, empty when it can. It
 ends with the line "N passed, N failed, N skipped" over every preset, and
 before it, when anything was skipped, one line that names what was skipped
 and why. Skipped counts the CTest tests that were skipped and, besides, each
-GoogleTest case that skipped inside a test (CTest counts such a test as
-passed, and it stays counted so). The only skip explained is that of a test
-that runs a 32-bit program on a machine that cannot run one; any other skip,
-and any failure, makes it exit 1.
+GoogleTest case that skipped inside a test, which keeps its own count (CTest
+counts a test whose cases skipped as passed). The only skip explained is that
+of a test that runs a 32-bit program on a machine that cannot run one; any
+other skip, and any failure, makes it exit 1.
 """
 
 import re
@@ -49,7 +49,13 @@ def main(why, results):
     passed = failed = 0
     explained, unexplained = [], []
     for preset, path in results:
-        for test in ElementTree.parse(path).getroot().iter("testcase"):
+        try:
+            tests = ElementTree.parse(path).getroot().iter("testcase")
+        except (OSError, ElementTree.ParseError) as error:
+            print(f"{preset}: no results from CTest ({error})")
+            failed += 1
+            continue
+        for test in tests:
             name = f"{preset}/{test.get('name')}"
             output = test.findtext("system-out") or ""
             status = test.get("status")
