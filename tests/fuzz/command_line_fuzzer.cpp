@@ -1,8 +1,9 @@
 // Feeds arbitrary argument strings to the saver's reading of the command
 // line, behind a program path quoted and not. Beyond answering safely, the
-// argument string is what follows the path and its one blank, and the mode
-// letter and the preview handle agree with a model of code page 932
-// characters made here from the lead byte ranges.
+// argument string is what follows the path and its one blank (nothing when
+// the path stands alone), and the mode letter and the preview handle agree
+// with a model of code page 932 characters made here from the lead byte
+// ranges.
 #include "command_line.h"
 #include "cp932_model.h"
 
@@ -64,6 +65,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool blankFirst = !arguments.empty() && (arguments[0] == ' ' || arguments[0] == '\t');
     if (ArgumentsOf("\"C:\\a b\\Tesselune.scr\"" + std::string(arguments)) !=
         arguments.substr(blankFirst ? 1 : 0)) {
+        std::abort();
+    }
+    // A path alone leaves no arguments, quoted or not, its quote closed or not.
+    std::string path;
+    for (char c : arguments) {
+        if (c != ' ' && c != '\t' && c != '"') path += c;
+    }
+    if (!ArgumentsOf(path).empty() || !ArgumentsOf('"' + path + '"').empty() ||
+        !ArgumentsOf('"' + path).empty()) {
         std::abort();
     }
 
