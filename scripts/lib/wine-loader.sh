@@ -12,27 +12,37 @@ WINE_LOADER_64=/usr/lib/wine/wine64
 
 # Prints why 32-bit programs cannot run under Wine here, or nothing when they
 # can. The 32-bit loader is started, not looked at: only that tells the truth.
+# Only the kernel's refusal (Exec format error) means that this machine runs
+# no 32-bit code; any other failure means that Wine's 32-bit half is missing
+# or broken, which must not pass for such a machine: then it says so on
+# stderr, in one line with the mend, and fails.
 wine_32bit_unavailable() {
     if [ "${TESSELUNE_64BIT_ONLY:-0}" != 0 ]; then
         echo "TESSELUNE_64BIT_ONLY is set"
         return
     fi
-    local failure
-    if ! failure=$("$WINE_LOADER_32" --version 2>&1 >/dev/null); then
-        echo "$WINE_LOADER_32 does not start${failure:+: ${failure##*: }}"
+    local failure code=0
+    failure=$("$WINE_LOADER_32" --version 2>&1 >/dev/null) || code=$?
+    [ $code -ne 0 ] || return 0
+    # The shell's own words, less its "where: loader: " before them.
+    failure=$(tail -n 1 <<<"$failure")
+    failure=${failure#*"$WINE_LOADER_32: "}
+    if [ $code -eq 126 ] && [[ $failure == *"Exec format error"* ]]; then
+        echo "$WINE_LOADER_32 does not start: $failure"
+        return
     fi
-}
-
-wine_runs_32bit() {
-    [ -z "$(wine_32bit_unavailable)" ]
+    echo "Wine's 32-bit loader $WINE_LOADER_32 fails: ${failure:-exit code $code};" \
+         "install wine32:i386 (scripts/install-deps), or reinstall it if it is there;" \
+         "TESSELUNE_64BIT_ONLY=1 uses the 64-bit programs only" >&2
+    return 1
 }
 
 # Prints why a Windows program cannot run under Wine here, or nothing when it
-# can: only 32-bit programs may be out of reach.
+# can: only 32-bit programs may be out of reach. Fails as the detection does.
 wine_cannot_run() {
     [ "$(wine_program_bits "$1")" = 32 ] || return 0
     local why
-    why=$(wine_32bit_unavailable)
+    why=$(wine_32bit_unavailable) || return 1
     [ -z "$why" ] || echo "$(basename "$1") is a 32-bit program and this machine cannot run 32-bit programs ($why)"
 }
 
@@ -53,11 +63,13 @@ wine_program_bits() {
 
 # Prints the loader for a program: the one its header asks for; for Wine's
 # own programs (reg, cmd, wineboot), the 32-bit one where it runs, else the
-# 64-bit one.
+# 64-bit one. Fails as the detection does.
 wine_loader_for() {
+    local why
     case $(wine_program_bits "$1") in
         32) echo "$WINE_LOADER_32" ;;
         64) echo "$WINE_LOADER_64" ;;
-        *) if wine_runs_32bit; then echo "$WINE_LOADER_32"; else echo "$WINE_LOADER_64"; fi ;;
+        *) why=$(wine_32bit_unavailable) || return 1
+           if [ -z "$why" ]; then echo "$WINE_LOADER_32"; else echo "$WINE_LOADER_64"; fi ;;
     esac
 }

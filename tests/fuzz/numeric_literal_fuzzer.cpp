@@ -1,45 +1,39 @@
-// Feeds arbitrary text to the numeric reader. Beyond answering safely, a
-// plain decimal literal must read as the correctly rounded double that
-// strtod gives for it, wherever both give a value.
+// Feeds arbitrary text to the numeric reader. Beyond answering safely, whole
+// and leading readings agree and rounding stays within a half; and on plain
+// decimal literals the reader and strtod agree both ways: whatever strtod
+// reads whole, the reader reads whole as the same double, or rejects as an
+// overflow what strtod makes infinite; what the reader reads whole, strtod
+// reads too, but for an exponent letter without digits, which only the
+// reader takes.
 #include "numeric_literal.h"
 
 #include <cerrno>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The literal with its blanks left out and a D exponent written as E; empty
-// unless it is then a plain decimal literal as strtod reads one: a sign,
-// digits with a point, and an exponent with at least one digit.
-std::string AsStrtodLiteral(std::string_view text) {
+// The text without the blanks the reader skips and with a D exponent written
+// as E; empty when anything but digits, signs, points and E is left, so that
+// strtod reads no hexadecimal, infinity or NaN.
+std::string PlainDecimal(std::string_view text) {
     std::string plain;
     for (char c : text) {
         if (c == ' ' || c == '\t' || c == '\n') continue;
-        plain += (c == 'D' || c == 'd') ? 'E' : c;
+        if (c == 'D' || c == 'd') c = 'E';
+        if ((c < '0' || c > '9') && std::string_view("+-.Ee").find(c) == std::string_view::npos) {
+            return {};
+        }
+        plain += c;
     }
-    std::size_t at = 0;
-    if (at < plain.size() && (plain[at] == '+' || plain[at] == '-')) ++at;
-    std::size_t digits = 0;
-    for (; at < plain.size() && IsDigit(plain[at]); ++at) ++digits;
-    if (at < plain.size() && plain[at] == '.') {
-        for (++at; at < plain.size() && IsDigit(plain[at]); ++at) ++digits;
-    }
-    if (digits == 0) return {};
-    if (at < plain.size() && (plain[at] == 'E' || plain[at] == 'e')) {
-        ++at;
-        if (at < plain.size() && (plain[at] == '+' || plain[at] == '-')) ++at;
-        std::size_t exponentDigits = 0;
-        for (; at < plain.size() && IsDigit(plain[at]); ++at) ++exponentDigits;
-        if (exponentDigits == 0) return {};
-    }
-    return at == plain.size() ? plain : std::string();
+    return plain;
+}
+
+bool IsBareExponentLetter(std::string_view text) {
+    if (text.empty() || (text[0] != 'E' && text[0] != 'e')) return false;
+    return text.size() == 1 || (text.size() == 2 && (text[1] == '+' || text[1] == '-'));
 }
 
 }  // namespace
@@ -56,12 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    if (!whole || size > 4096) return 0;
-    const std::string literal = AsStrtodLiteral(text);
+    if (size > 4096) return 0;
+    const std::string literal = PlainDecimal(text);
     if (literal.empty()) return 0;
     errno = 0;
-    const double reference = std::strtod(literal.c_str(), nullptr);
+    char* end = nullptr;
+    const double reference = std::strtod(literal.c_str(), &end);
     const bool overflowed = errno == ERANGE && std::isinf(reference);
-    if (!overflowed && *whole != reference) std::abort();
+    const std::string_view unread(end, literal.size() - (end - literal.c_str()));
+    if (unread.empty()) {
+        if (overflowed ? whole.has_value() : whole != reference) std::abort();
+    } else if (whole && !IsBareExponentLetter(unread)) {
+        std::abort();
+    }
     return 0;
 }

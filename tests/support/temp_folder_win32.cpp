@@ -62,10 +62,16 @@ bool PathExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool JapaneseFileNamesWork(const TempFolder& folder) {
-    if (GetACP() != 932) return false;
+std::string WhyNoJapaneseFileNames(const TempFolder& folder) {
+    if (GetACP() != 932) {
+        return "the ANSI code page is " + std::to_string(GetACP()) +
+               ", not 932: the Japanese locale did not take effect";
+    }
     const std::string probe = folder / "\x83\x41";  // "ア"
-    if (!CreateDirectoryA(probe.c_str(), nullptr)) return false;
+    if (!CreateDirectoryA(probe.c_str(), nullptr)) {
+        return "no folder with a Japanese name could be made (error " +
+               std::to_string(GetLastError()) + ")";
+    }
     RemoveDirectoryA(probe.c_str());
-    return true;
+    return {};
 }

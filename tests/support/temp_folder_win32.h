@@ -28,7 +28,7 @@ std::string ReadBytes(const std::string& path);
 
 bool PathExists(const std::string& path);
 
-// Whether Japanese file names can be made through the ANSI functions here:
-// code page 932 is the ANSI code page, and (under Wine) the host's locale
-// lets such names reach the disk.
-bool JapaneseFileNamesWork(const TempFolder& folder);
+// Why Japanese file names cannot be made through the ANSI functions here, or
+// empty when they can: code page 932 must be the ANSI code page, and (under
+// Wine) the host's locale must let such names reach the disk.
+std::string WhyNoJapaneseFileNames(const TempFolder& folder);

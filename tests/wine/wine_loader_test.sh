@@ -10,9 +10,10 @@ launcher="$(dirname "$0")/../../scripts/lib/wine-program"
 . "$(dirname "$0")/../../scripts/lib/wine-loader.sh"
 unset TESSELUNE_64BIT_ONLY
 
+why=$(wine_32bit_unavailable) || { echo "FAIL: Wine's 32-bit half is broken"; exit 1; }
 output=$(WINELOADER=$WINE_LOADER_32 "$WINE_LOADER_32" "$program" --gtest_list_tests 2>&1)
 code=$?
-if wine_runs_32bit; then
+if [ -z "$why" ]; then
     if [ $code -ne 0 ] || [ -z "$output" ]; then
         echo "FAIL: detected that 32-bit programs run, but $program ended with $code: $output"
         exit 1
@@ -20,10 +21,10 @@ if wine_runs_32bit; then
     echo "32-bit programs run here, as detected"
 else
     if [ $code -eq 0 ]; then
-        echo "FAIL: detected that 32-bit programs cannot run ($(wine_32bit_unavailable)), but $program ran"
+        echo "FAIL: detected that 32-bit programs cannot run ($why), but $program ran"
         exit 1
     fi
-    echo "32-bit programs do not run here, as detected: $(wine_32bit_unavailable)"
+    echo "32-bit programs do not run here, as detected: $why"
 fi
 
 output=$(TESSELUNE_64BIT_ONLY=1 "$launcher" "$program" --gtest_list_tests 2>&1)

@@ -3,6 +3,7 @@
 #include "ansi_text_win32.h"
 #include "path_routines_win32.h"
 #include "settings_file.h"
+#include "japanese_system_win32.h"
 #include "settings_file_win32.h"
 #include "temp_folder_win32.h"
 #include "wide_text_win32.h"
@@ -120,10 +121,10 @@ TEST_F(LoadSettingsFromDisk, AMusicFileInADriveRootGivesTheDriveAsFolder) {
     EXPECT_EQ(BgmFolder, "C:");
 }
 
+using LoadSettingsOnAJapaneseSystem = OnAJapaneseSystem<LoadSettingsFromDisk>;
+
 // "ソ" is 0x83 0x5C in code page 932: its second byte is that of "\".
-TEST_F(LoadSettingsFromDisk, AJapaneseFolderNameStaysWhole) {
-    if (!JapaneseFileNamesWork(folder))
-        GTEST_SKIP() << "no Japanese file names through the ANSI functions";
+TEST_F(LoadSettingsOnAJapaneseSystem, AJapaneseFolderNameStaysWhole) {
     const std::string so = folder / "\x83\x5C";
     ASSERT_TRUE(CreateDirectoryA(so.c_str(), nullptr));
     const std::string song = so + "\\\x95\x5C.mp3";
