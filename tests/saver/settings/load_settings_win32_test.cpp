@@ -56,6 +56,8 @@ class LoadSettingsFromDisk : public ::testing::Test {
         EXPECT_EQ(ReadBytes(ini), bytes);
     }
 
+    void ExpectFolderOfASongIn(const std::string& made, const std::string& song);
+
     void ExpectDefaults() {
         EXPECT_EQ(BgmKind, 0);
         EXPECT_EQ(BgmRepeat, 0);
@@ -123,30 +125,34 @@ TEST_F(LoadSettingsFromDisk, AMusicFileInADriveRootGivesTheDriveAsFolder) {
 
 using LoadSettingsOnAJapaneseSystem = OnAJapaneseSystem<LoadSettingsFromDisk>;
 
-// "ソ" is 0x83 0x5C in code page 932: its second byte is that of "\".
-TEST_F(LoadSettingsOnAJapaneseSystem, AJapaneseFolderNameStaysWhole) {
-    const std::string so = folder / "\x83\x5C";
-    ASSERT_TRUE(CreateDirectoryA(so.c_str(), nullptr));
-    const std::string song = so + "\\\x95\x5C.mp3";
-    WriteBytes(song, "ID3");
-    Load("[Section]\r\n" + kKind + " 2\r\n" + kFile + song + "\r\n");
+// Code page 1252's accented letters are lead bytes in code page 932.
+class LoadSettingsOnAWesternSystem : public LoadSettingsFromDisk {
+  protected:
+    void SetUp() override {
+        LoadSettingsFromDisk::SetUp();
+        ASSERT_EQ(GetACP(), 1252u) << "the ANSI code page is not that of a Western system";
+    }
+};
+
+// A music file in the new folder made, whose own name is song.
+void LoadSettingsFromDisk::ExpectFolderOfASongIn(const std::string& made, const std::string& song) {
+    ASSERT_TRUE(CreateDirectoryA(made.c_str(), nullptr));
+    const std::string file = made + "\\" + song;
+    WriteBytes(file, "ID3");
+    Load("[Section]\r\n" + kKind + " 2\r\n" + kFile + file + "\r\n");
     EXPECT_EQ(BgmKind, 2);
-    EXPECT_EQ(BgmFile, song);
-    EXPECT_EQ(BgmFolder, so);
+    EXPECT_EQ(BgmFile, file);
+    EXPECT_EQ(BgmFolder, made);
 }
 
-// "é" is 0xE9 in code page 1252, a lead byte in code page 932.
-TEST_F(LoadSettingsFromDisk, AnAccentedFolderNameKeepsTheSeparatorAfterIt) {
-    const std::string cafe = BytesFromWide(CP_ACP, L"Caf\u00E9");
-    if (WideFromBytes(CP_ACP, cafe) != L"Caf\u00E9")
-        GTEST_SKIP() << "no \"é\" in this machine's ANSI code page";
-    const std::string folderName = folder / cafe;
-    ASSERT_TRUE(CreateDirectoryA(folderName.c_str(), nullptr));
-    const std::string song = folderName + "\\chanson.mp3";
-    WriteBytes(song, "ID3");
-    Load("[Section]\r\n" + kKind + " 2\r\n" + kFile + song + "\r\n");
-    EXPECT_EQ(BgmKind, 2);
-    EXPECT_EQ(BgmFolder, folderName);
+// "ソ" is 0x83 0x5C in code page 932: its second byte is that of "\".
+TEST_F(LoadSettingsOnAJapaneseSystem, AJapaneseFolderNameStaysWhole) {
+    ExpectFolderOfASongIn(folder / "\x83\x5C", "\x95\x5C.mp3");
+}
+
+// "é" is 0xE9.
+TEST_F(LoadSettingsOnAWesternSystem, AnAccentedFolderNameKeepsTheSeparatorAfterIt) {
+    ExpectFolderOfASongIn(folder / "Caf\xE9", "chanson.mp3");
 }
 
 TEST_F(LoadSettingsFromDisk, NumbersThatAreNoNumbersOrTooLargeLeaveZero) {
