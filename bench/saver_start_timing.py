@@ -7,8 +7,9 @@ the viewer's own start, both under Wine on the session's X screen.
 Both start over the made-up desktop, shown full-screen by EXE
 (sample_desktop_window), which the saver photographs. The clock starts just
 before the Wine launcher starts the program and stops when the middle of the
-1024 x 768 window area no longer shows the desktop: the viewer has drawn its
-first frame there. For
+1024 x 768 window area shows neither the desktop nor black (the saver's cover
+over the screen, or a window not drawn yet): the viewer has drawn its first
+frame there. For
 the saver the run is split where the snapshot file reaches its full size:
 before it, Wine's start of the saver with the capture and the save; after it,
 the viewer's start. Runs alternate between the two programs; figures are
@@ -47,6 +48,9 @@ class ProbeScreen(Screen):
         finally:
             DESTROY_IMAGE(image.contents.destroy_image)(image)
 
+    def shows_a_frame(self, desktop):
+        return self.probe() != desktop and not self.probe_is_black()
+
 
 def snapshot_path():
     return os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva", "Tesselune.bmp")
@@ -71,7 +75,7 @@ def one_run(kind, command, screen, desktop):
     process = subprocess.Popen([WINE_PROGRAM, *command], stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     saved = None
-    while screen.probe() == desktop:
+    while not screen.shows_a_frame(desktop):
         if saved is None and kind == "saver" and snapshot_complete():
             saved = time.monotonic() - started
         if time.monotonic() > started + 30:
