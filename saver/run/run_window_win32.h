@@ -1,6 +1,6 @@
 // The hidden run window Tesselune_S: photographs the screen, writes the
-// snapshot, starts the viewer and the music, watches for the viewer's window
-// and ends the program when it has gone.
+// snapshot, covers every monitor, starts the viewer and the music, watches
+// for the viewer's window and ends the program when it has gone.
 #pragma once
 
 #include <windows.h>
