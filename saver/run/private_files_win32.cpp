@@ -180,10 +180,10 @@ bool ReplaceWithPrivateFile(const char* path, const std::vector<std::uint8_t>& b
     // against others only when it carries data access, and traversal does.
     // Write is shared: a move into the folder opens it to add a file, and
     // would fail against a handle that does not share writing.
-    HANDLE folder = CreateFileA(target.substr(0, separator).c_str(),
-                                FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE folder =
+        CreateFileA(target.substr(0, separator).c_str(), FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (folder == INVALID_HANDLE_VALUE) return false;
     const bool replaced =
         IsPlainFolder(folder) && WriteInPlace(target, bytes, write, folder, security);

@@ -45,8 +45,8 @@ std::optional<std::int32_t> PlainHandle(std::string_view text) {
         value = value * 10 + (text[at] - '0');
     }
     if (at == digitsStart) return std::nullopt;
-    if (at < text.size() && std::string_view("0123456789.EeDd \t\n").find(text[at]) !=
-                                std::string_view::npos) {
+    if (at < text.size() &&
+        std::string_view("0123456789.EeDd \t\n").find(text[at]) != std::string_view::npos) {
         return std::nullopt;
     }
     if (text[0] == '-') value = -value;
