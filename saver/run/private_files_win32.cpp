@@ -53,6 +53,12 @@ bool MakeOursADropBox(HANDLE folder, const ThisAccount& account, SnapshotSecurit
                            nullptr, security.Dacl(), nullptr) == ERROR_SUCCESS;
 }
 
+// Deletes the file once its handle is closed, whatever its name by then.
+void MarkForDeletion(HANDLE file) {
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof(disposition));
+}
+
 // Deletes a file left at name by a run that ended mid-write, or put there
 // by another account; delete-child on the folder allows it whoever made it.
 void DeleteLeftover(const std::string& name) {
@@ -65,9 +71,8 @@ void DeleteLeftover(const std::string& name) {
     if (file == INVALID_HANDLE_VALUE) return;
     FILE_BASIC_INFO basic = {};
     basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    FILE_DISPOSITION_INFO disposition = {TRUE};
     if (SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof(basic))) {
-        SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof(disposition));
+        MarkForDeletion(file);
     }
     CloseHandle(file);
 }
@@ -107,9 +112,7 @@ bool WriteInPlace(const std::string& path, const std::vector<std::uint8_t>& byte
         // denied") is skipped, whatever the error.
         if (file == INVALID_HANDLE_VALUE) continue;
         if (!MadeIn(file, folder)) {
-            FILE_DISPOSITION_INFO disposition = {TRUE};
-            SetFileInformationByHandle(file, FileDispositionInfo, &disposition,
-                                       sizeof(disposition));
+            MarkForDeletion(file);
             CloseHandle(file);
             return false;
         }

@@ -5,8 +5,6 @@
 #include <aclapi.h>
 #include <sddl.h>
 
-namespace {
-
 std::string SidText(PSID sid) {
     char* text = nullptr;
     if (!ConvertSidToStringSidA(sid, &text)) return "?";
@@ -14,8 +12,6 @@ std::string SidText(PSID sid) {
     LocalFree(text);
     return result;
 }
-
-}  // namespace
 
 FileSecurity ReadFileSecurity(const std::string& path) {
     FileSecurity security;

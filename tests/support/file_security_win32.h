@@ -17,6 +17,9 @@ struct FileSecurity {
 
 FileSecurity ReadFileSecurity(const std::string& path);
 
+// A SID in its S-1-... form; "?" when it cannot be written so.
+std::string SidText(void* sid);
+
 // True when an entry lets Everyone, Users or Authenticated Users read.
 bool OthersMayRead(const FileSecurity& security);
 

@@ -5,7 +5,6 @@
 #include "temp_folder_win32.h"
 
 #include <gtest/gtest.h>
-#include <sddl.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -51,14 +50,6 @@ std::multiset<std::string> Sids(const FileSecurity& security) {
     return sids;
 }
 
-std::string ThisAccountSid() {
-    char* text = nullptr;
-    if (!ConvertSidToStringSidA(ThisAccount().User(), &text)) return "?";
-    const std::string sid(text);
-    LocalFree(text);
-    return sid;
-}
-
 class PrivateFile : public ::testing::Test {
   protected:
     void SetUp() override { WriteBytes(snapshot, "the earlier picture"); }
@@ -77,7 +68,8 @@ TEST_F(PrivateFile, TakesThePlaceOfAnOpenFileWithPermissionsOfItsOwn) {
     const FileSecurity security = ReadFileSecurity(snapshot);
     ASSERT_TRUE(security.read);
     EXPECT_FALSE(OthersMayRead(security));
-    EXPECT_EQ(Sids(security), (std::multiset<std::string>{ThisAccountSid(), "S-1-5-18"}));
+    EXPECT_EQ(Sids(security),
+              (std::multiset<std::string>{SidText(ThisAccount().User()), "S-1-5-18"}));
     EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
 }
 

@@ -26,15 +26,13 @@ class OtherCodePage : public ::testing::Test {
     void TearDown() override { UseAnsiLeadBytes(AnsiLeadBytes::Cp932()); }
 };
 
-// In code page 1252 "é" (0xE9) is a letter; in 932 it leads two bytes.
-TEST_F(OtherCodePage, WithoutLeadBytesEveryByteIsACharacter) {
+// In code page 1252 "é" (0xE9) is a letter; in 932 it leads two bytes. Code
+// page 936 leads with 0x81 to 0xFE, half-width katakana's 0xA1 among them.
+TEST_F(OtherCodePage, WalksByTheLeadBytesItIsGiven) {
     UseAnsiLeadBytes(AnsiLeadBytes());
     EXPECT_EQ(LeftCharacters("Caf\xE9\\chanson", 5), "Caf\xE9\\");
     EXPECT_TRUE(AnsiContains("\xE9rr", "rr"));
-}
 
-// Code page 936 leads with 0x81 to 0xFE, half-width katakana's 0xA1 among them.
-TEST_F(OtherCodePage, TakesTheLeadBytesItIsGiven) {
     AnsiLeadBytes cp936;
     cp936.AddRange(0x81, 0xFE);
     UseAnsiLeadBytes(cp936);
