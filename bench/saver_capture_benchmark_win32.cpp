@@ -2,7 +2,7 @@
 // and the writing of the snapshot file, as the run window makes them, under
 // Wine on the session's screen. Prints the median of each and of the two
 // together, in milliseconds; exit code 3 when the two together miss 50 ms.
-#include "form_window_win32.h"
+#include "picture_surface_win32.h"
 #include "handover.h"
 #include "snapshot_capture_win32.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "command_skin.h"
-#include "form_window_win32.h"
+#include "picture_surface_win32.h"
 
 #include <array>
 

@@ -7,7 +7,9 @@
 #include "command_control.h"
 #include "form_window_win32.h"
 #include "frame_layout.h"
+#include "picture_surface_win32.h"
 #include "property_store.h"
+#include "window_timer_win32.h"
 
 #include <functional>
 #include <memory>

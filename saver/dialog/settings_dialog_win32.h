@@ -7,6 +7,7 @@
 #include "command_window_win32.h"
 #include "form_layout.h"
 #include "form_window_win32.h"
+#include "picture_surface_win32.h"
 #include "windowless_controls_win32.h"
 
 #include <array>

@@ -4,10 +4,16 @@
 #include <cstring>
 
 StillPicture::~StillPicture() {
+    Release();
+}
+
+void StillPicture::Release() {
     if (picture_) picture_->Release();
+    picture_ = nullptr;
 }
 
 bool StillPicture::Load(HMODULE module, int resourceId) {
+    Release();
     HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(resourceId), RT_RCDATA);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;

@@ -12,12 +12,15 @@ class StillPicture {
     StillPicture& operator=(const StillPicture&) = delete;
     ~StillPicture();
 
-    // Decodes the RCDATA resource resourceId of module; false leaves no picture.
+    // Decodes the RCDATA resource resourceId of module, in place of any
+    // earlier picture; false leaves no picture.
     bool Load(HMODULE module, int resourceId);
     // Draws the picture at its natural size with its top-left corner at
     // (x, y); whatever lies outside the DC's clipping is cut off.
     void Draw(HDC dc, int x, int y) const;
 
   private:
+    void Release();
+
     IPicture* picture_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form_window_win32.h"
+#include "window_timer_win32.h"
 
 class CoverWindow final : public FormWindow {
   public:

@@ -7,9 +7,11 @@
 #include "music_file_ending.h"
 #include "music_playback.h"
 #include "path_routines_win32.h"
+#include "picture_surface_win32.h"
 #include "saver_boolean.h"
 #include "settings.h"
 #include "snapshot_capture_win32.h"
+#include "window_timer_win32.h"
 
 #include <cstdint>
 #include <string>

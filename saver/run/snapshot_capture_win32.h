@@ -1,7 +1,7 @@
 // The run's photograph of the screen and the snapshot file made of it.
 #pragma once
 
-#include "form_window_win32.h"
+#include "picture_surface_win32.h"
 
 // Squeezes the screen's top-left sourceWidth x sourceHeight pixels into the
 // whole of picture's image, dropping rows and columns (COLORONCOLOR) rather

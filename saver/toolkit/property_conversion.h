@@ -2,7 +2,7 @@
 // not convert gives nothing, and the control then skips the step.
 #pragma once
 
-#include "property_store.h"
+#include "property_value.h"
 
 #include <cstdint>
 #include <optional>

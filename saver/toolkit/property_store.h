@@ -4,15 +4,11 @@
 // 16-bit ones, -1 and 0.
 #pragma once
 
-#include "stored_font.h"
+#include "property_value.h"
 
-#include <string>
 #include <string_view>
-#include <variant>
 
-using PropertyValue = std::variant<double, std::string, StoredFont>;
-
-// Keys are compared without regard to case.
+// Keys are compared with SameKey.
 class PropertyStore {
   public:
     virtual ~PropertyStore() = default;
@@ -21,8 +17,6 @@ class PropertyStore {
     virtual void Put(std::string_view key, const PropertyValue& value) = 0;
     virtual void Remove(std::string_view key) = 0;
 };
-
-bool SameKey(std::string_view a, std::string_view b);
 
 // Numbers and texts that read as the same number are equal; two texts only
 // when they are the same bytes.

@@ -4,7 +4,7 @@
 
 #include "caption_font_win32.h"
 #include "form_layout.h"
-#include "form_window_win32.h"
+#include "picture_surface_win32.h"
 
 #include <memory>
 #include <string>

@@ -1,0 +1,82 @@
+#include "picture_surface_win32.h"
+
+PictureSurface::~PictureSurface() {
+    Release();
+}
+
+void PictureSurface::Release() {
+    if (dc_) {
+        SelectObject(dc_, formerBitmap_);
+        DeleteDC(dc_);
+        dc_ = nullptr;
+    }
+    if (bitmap_) {
+        DeleteObject(bitmap_);
+        bitmap_ = nullptr;
+    }
+    formerBitmap_ = nullptr;
+    bits_ = nullptr;
+}
+
+bool PictureSurface::Resize(int width, int height, bool withImage) {
+    Release();
+    width_ = width;
+    height_ = height;
+    if (!withImage) return true;
+
+    // NOTE: a DIB section of its own depth, not a bitmap compatible with the
+    // screen, so the image is 24-bit whatever the screen's colour depth.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    dc_ = bitmap_ ? CreateCompatibleDC(nullptr) : nullptr;
+    if (!dc_) {
+        Release();
+        return false;
+    }
+    formerBitmap_ = SelectObject(dc_, bitmap_);
+    bits_ = static_cast<const std::uint8_t*>(bits);
+    return true;
+}
+
+bool PictureSurface::LoadBitmapResource(HINSTANCE instance, int resourceId) {
+    Release();
+    HBITMAP loaded = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!loaded) return false;
+    BITMAP size = {};
+    bool copied = false;
+    if (GetObjectW(loaded, sizeof(size), &size) && Resize(size.bmWidth, size.bmHeight, true)) {
+        HDC source = CreateCompatibleDC(nullptr);
+        if (source) {
+            HGDIOBJ former = SelectObject(source, loaded);
+            copied = BitBlt(dc_, 0, 0, width_, height_, source, 0, 0, SRCCOPY) != FALSE;
+            SelectObject(source, former);
+            DeleteDC(source);
+        }
+    }
+    DeleteObject(loaded);
+    if (!copied) Release();
+    return copied;
+}
+
+bool PictureSurface::ReadRgb(std::uint8_t* rgb) const {
+    if (!bits_) return false;
+    GdiFlush();
+    const std::size_t stride = (std::size_t(width_) * 3 + 3) / 4 * 4;
+    for (int row = 0; row < height_; ++row) {
+        const std::uint8_t* bgr = bits_ + stride * std::size_t(row);
+        for (int column = 0; column < width_; ++column, bgr += 3, rgb += 3) {
+            rgb[0] = bgr[2];
+            rgb[1] = bgr[1];
+            rgb[2] = bgr[0];
+        }
+    }
+    return true;
+}
