@@ -1,11 +1,12 @@
 #include "music_choice.h"
 
+#include "settings.h"
 #include "settings_file.h"
 #include "track_number.h"
 
 MusicChoiceLook LookOfMusicChoice(std::int16_t kind) {
     MusicChoiceLook look;
-    if (kind >= 0 && kind < kMusicSourceCount) look.chosen = kind;
+    if (kind >= 0 && kind < kMusicKindCount) look.chosen = kind;
     look.trackBoxEnabled = kind == kAudioCd;
     look.fileButtonEnabled = kind == kMusicFile;
     return look;

@@ -8,12 +8,6 @@
 #include <string>
 #include <string_view>
 
-// Sources, by the index of their picture and caption: the BgmKind value each
-// stands for.
-inline constexpr int kNoMusic = 0;
-inline constexpr int kAudioCd = 1;
-inline constexpr int kMusicFile = 2;
-inline constexpr int kMusicSourceCount = 3;
 
 struct MusicChoiceLook {
     // The source whose picture shows chosen; none for a kind outside 0 to 2,

@@ -88,7 +88,7 @@ LRESULT MusicPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
             const POINT point = PointOf(lParam);
-            for (int source = 0; source < kMusicSourceCount; ++source) {
+            for (int source = 0; source < kMusicKindCount; ++source) {
                 const bool onImage = Img_BGM[source] && Img_BGM[source]->Contains(point);
                 const bool onLabel = lbl_BGM[source] && lbl_BGM[source]->Contains(point);
                 if (onImage || onLabel) {
@@ -164,7 +164,7 @@ bool SettingsDialog::CreateControls(HINSTANCE instance) {
     Pic_C.Shape3.emplace(Stored(layout_, "Shape3"));
     Pic_C.lbl.emplace_back(Stored(layout_, "lbl", 15));
     Pic_C.lbl.emplace_back(Stored(layout_, "lbl", 14));
-    for (int source = 0; source < kMusicSourceCount; ++source) {
+    for (int source = 0; source < kMusicKindCount; ++source) {
         Pic_C.Img_BGM[source].emplace(Stored(layout_, "Img_BGM", source));
         Pic_C.lbl_BGM[source].emplace(Stored(layout_, "lbl_BGM", source));
     }

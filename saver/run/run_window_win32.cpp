@@ -20,8 +20,6 @@ namespace {
 
 constexpr char kClassName[] = "Tesselune_S";
 constexpr int kSnapshotSide = 512;
-constexpr std::int16_t kCdMusic = 1;
-constexpr std::int16_t kFileMusic = 2;
 
 enum TimerId : UINT_PTR { kTimer1 = 1, kTimer2, kTimer3 };
 
@@ -92,10 +90,10 @@ bool RunWindow::Load(HINSTANCE instance, bool cursorHidden) {
 }
 
 void RunWindow::StartMusic() {
-    if (BgmKind == kCdMusic) {
+    if (BgmKind == kAudioCd) {
         CdOpen();
         Timer2.SetEnabled(true);
-    } else if (BgmKind == kFileMusic) {
+    } else if (BgmKind == kMusicFile) {
         const std::string ending = MusicFileEnding(BgmFile);
         if (ending == kWavEnding) WavPlay();
         if (ending == kMp3Ending) {
@@ -133,7 +131,7 @@ void RunWindow::OnCloseRequest() {
         }
     });
     GuardedStep([&] {
-        if (BgmKind != kFileMusic) return;
+        if (BgmKind != kMusicFile) return;
         const std::string ending = MusicFileEnding(BgmFile);
         if (ending == kWavEnding) WavStop();
         if (ending == kMp3Ending) {

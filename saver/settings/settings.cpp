@@ -43,7 +43,7 @@ void LoadSettings(const SettingsSource& source) {
         BgmFile = std::move(file);
     });
     GuardedStep([&] {
-        if (BgmFile.empty() && BgmKind == 2) BgmKind = 0;
+        if (BgmFile.empty() && BgmKind == kMusicFile) BgmKind = kNoMusic;
     });
     GuardedStep([&] { BgmFolder = BgmFile.empty() ? folder : FolderOf(BgmFile); });
 }

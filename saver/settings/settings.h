@@ -7,7 +7,12 @@
 #include <cstdint>
 #include <string>
 
-extern std::int16_t BgmKind;    // 0 no music, 1 audio CD, 2 music file
+// The music sources that BgmKind names. A stored kind outside them stays as
+// read, and means no music to the run.
+enum MusicKind : std::int16_t { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
+inline constexpr int kMusicKindCount = 3;
+
+extern std::int16_t BgmKind;    // a MusicKind, or any other value as stored
 extern std::int16_t BgmRepeat;  // audio-CD track to repeat; 0 plays the disc on
 extern std::string BgmFile;     // full path of the MP3 or WAV file, or empty
 extern std::string BgmFolder;   // where the file chooser starts; never stored

@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (BgmFile != (kept ? profile.file : std::string())) std::abort();
     if (BgmFolder != (kept ? ExpectedFolder(profile.file) : kFolder)) std::abort();
     // A music-file choice never outlives its file.
-    if (BgmKind == 2 && !kept) std::abort();
+    if (BgmKind == kMusicFile && !kept) std::abort();
     if (const std::optional<std::int16_t> kind = ExpectedNumber(profile.kind)) {
         if (BgmKind != (*kind == 2 && !kept ? 0 : *kind)) std::abort();
     }
