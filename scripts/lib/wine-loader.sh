@@ -22,7 +22,9 @@ wine_32bit_unavailable() {
         return
     fi
     local failure code=0
-    failure=$("$WINE_LOADER_32" --version 2>&1 >/dev/null) || code=$?
+    # NOTE: in the C locale, or the shell would say it in the caller's
+    # language (a test of a Japanese system runs under ja_JP).
+    failure=$(export LC_ALL=C; "$WINE_LOADER_32" --version 2>&1 >/dev/null) || code=$?
     [ $code -ne 0 ] || return 0
     # The shell's own words, less its "where: loader: " before them.
     failure=$(tail -n 1 <<<"$failure")
