@@ -47,3 +47,16 @@ void LoadSettings(const SettingsSource& source) {
     });
     GuardedStep([&] { BgmFolder = BgmFile.empty() ? folder : FolderOf(BgmFile); });
 }
+
+void SaveSettings(SettingsTarget& target) {
+    std::string path;
+    GuardedStep([&] { path = SettingsFilePath(target.ProgramFolder()); });
+    const std::pair<const char*, std::string> entries[] = {
+        {kBgmKindKey, SignColumnDecimal(BgmKind)},
+        {kBgmRepeatKey, SignColumnDecimal(BgmRepeat)},
+        {kBgmFileKey, BgmFile},
+    };
+    for (const auto& entry : entries) {
+        GuardedStep([&] { target.IniWrite(kSettingsSection, entry.first, entry.second, path); });
+    }
+}

@@ -1,5 +1,6 @@
 // The saver's settings variables: filled once by LoadSettings, read by the run
-// window and the music, changed and written only by the settings dialog.
+// window and the music, changed by the settings dialog, which alone writes
+// them back with SaveSettings.
 // Strings hold bytes of the machine's ANSI code page, as the profile functions
 // give them.
 #pragma once
@@ -32,3 +33,18 @@ class SettingsSource {
 // step that fails leaves its variable as it was. A stored music file that
 // cannot be opened is dropped, and with it the music-file choice.
 void LoadSettings(const SettingsSource& source);
+
+// What SaveSettings writes through.
+class SettingsTarget {
+  public:
+    virtual ~SettingsTarget() = default;
+    virtual std::string ProgramFolder() const = 0;
+    virtual void IniWrite(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) = 0;
+};
+
+// Writes BgmKind, BgmRepeat and BgmFile to the settings file, always all
+// three and in that order, the numbers in the sign-column form: what
+// LoadSettings reads back. Each write is guarded: one that fails does not
+// keep the others from being written.
+void SaveSettings(SettingsTarget& target);

@@ -22,16 +22,6 @@ std::optional<std::string> ExactAnsiPath(const std::wstring& path) {
     return bytes;
 }
 
-class ProfileSettingsSource final : public SettingsSource {
-  public:
-    std::string ProgramFolder() const override { return ::ProgramFolder(); }
-    std::string IniRead(const std::string& section, const std::string& key,
-                        const std::string& path) const override {
-        return ::IniRead(section, key, path);
-    }
-    bool FileExists(const std::string& path) const override { return ::FileExists(path); }
-};
-
 }  // namespace
 
 std::string IniRead(const std::string& section, const std::string& key, const std::string& path) {
@@ -59,6 +49,24 @@ void IniWrite(const std::string& section, const std::string& key, const std::str
                                             path.c_str());
 }
 
+std::string ProfileSettingsFile::ProgramFolder() const {
+    return ::ProgramFolder();
+}
+
+std::string ProfileSettingsFile::IniRead(const std::string& section, const std::string& key,
+                                         const std::string& path) const {
+    return ::IniRead(section, key, path);
+}
+
+void ProfileSettingsFile::IniWrite(const std::string& section, const std::string& key,
+                                   const std::string& value, const std::string& path) {
+    ::IniWrite(section, key, value, path);
+}
+
+bool ProfileSettingsFile::FileExists(const std::string& path) const {
+    return ::FileExists(path);
+}
+
 void LoadSettings() {
-    LoadSettings(ProfileSettingsSource());
+    LoadSettings(ProfileSettingsFile());
 }

@@ -2,6 +2,8 @@
 // settings loaded from the file beside the program.
 #pragma once
 
+#include "settings.h"
+
 #include <optional>
 #include <string>
 
@@ -19,6 +21,17 @@ void IniWrite(const std::string& section, const std::string& key, const std::str
 // kProfileValueLimit; else those of its short (8.3) form, where the volume
 // keeps one; else nothing.
 std::optional<std::string> StorablePath(const std::wstring& path);
+
+// The settings file beside the program, through the profile functions.
+class ProfileSettingsFile final : public SettingsSource, public SettingsTarget {
+  public:
+    std::string ProgramFolder() const override;
+    std::string IniRead(const std::string& section, const std::string& key,
+                        const std::string& path) const override;
+    void IniWrite(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& path) override;
+    bool FileExists(const std::string& path) const override;
+};
 
 // LoadSettings over the settings file beside the program.
 void LoadSettings();

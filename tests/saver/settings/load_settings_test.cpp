@@ -17,7 +17,7 @@ const std::string kIniPath = kFolder + "\\Tesselune.ini";
 
 // A settings file and a file system in memory; the keys of the file are
 // code page 932 bytes, as the platform's profile functions take them.
-class FakeSettingsSource final : public SettingsSource {
+class FakeSettingsSource final : public SettingsSource, public SettingsTarget {
   public:
     std::string folder = kFolder;
     std::map<std::string, std::string> values;  // key -> value of section "Section"
@@ -25,6 +25,16 @@ class FakeSettingsSource final : public SettingsSource {
     std::set<std::string> failingKeys;
     bool fileCheckFails = false;
     mutable std::vector<std::string> readPaths;
+    std::vector<std::string> writtenKeys;
+
+    void IniWrite(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& path) override {
+        if (failingKeys.count(key)) throw std::runtime_error("profile write failed");
+        EXPECT_EQ(section, kSettingsSection);
+        EXPECT_EQ(path, SettingsFilePath(folder));
+        writtenKeys.push_back(key);
+        values[key] = value;
+    }
 
     std::string ProgramFolder() const override { return folder; }
 
@@ -209,6 +219,48 @@ TEST_F(LoadSettingsRules, AFailedFileReadStillDropsTheMusicFileChoice) {
     EXPECT_EQ(BgmKind, 0);
     EXPECT_EQ(BgmFile, "");
     EXPECT_EQ(BgmFolder, kFolder);
+}
+
+// SaveSettings writes what LoadSettings reads back, the music file's
+// fallback aside.
+TEST_F(LoadSettingsRules, SavedSettingsLoadBackAsTheyWere) {
+    const struct {
+        std::int16_t kind, repeat;
+        std::string file;
+    } saved[] = {{1, 5, ""}, {2, 0, "D:\\Music\\a.mp3"}, {0, 12, "D:\\a.wav"}, {-3, -7, ""}};
+    for (const auto& settings : saved) {
+        BgmKind = settings.kind;
+        BgmRepeat = settings.repeat;
+        BgmFile = settings.file;
+        source.files = {settings.file};
+        SaveSettings(source);
+        SetUp();
+        LoadSettings(source);
+        EXPECT_EQ(BgmKind, settings.kind) << settings.file;
+        EXPECT_EQ(BgmRepeat, settings.repeat) << settings.file;
+        EXPECT_EQ(BgmFile, settings.file);
+    }
+}
+
+// Always all three, in the order of earlier versions, a blank before a
+// number that is not negative, and an empty file kept as an empty value.
+TEST_F(LoadSettingsRules, SaveWritesTheThreeKeysInOrderInTheSignColumnForm) {
+    BgmKind = 2;
+    BgmRepeat = -4;
+    SaveSettings(source);
+    EXPECT_EQ(source.writtenKeys,
+              (std::vector<std::string>{kBgmKindKey, kBgmRepeatKey, kBgmFileKey}));
+    EXPECT_EQ(source.values[kBgmKindKey], " 2");
+    EXPECT_EQ(source.values[kBgmRepeatKey], "-4");
+    EXPECT_EQ(source.values.count(kBgmFileKey), 1u);
+    EXPECT_EQ(source.values[kBgmFileKey], "");
+}
+
+TEST_F(LoadSettingsRules, AFailedWriteDoesNotKeepTheOthersFromTheFile) {
+    source.failingKeys = {kBgmRepeatKey};
+    BgmFile = "D:\\a.mp3";
+    SaveSettings(source);
+    EXPECT_EQ(source.writtenKeys, (std::vector<std::string>{kBgmKindKey, kBgmFileKey}));
 }
 
 }  // namespace
