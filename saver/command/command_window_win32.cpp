@@ -2,12 +2,13 @@
 
 #include "command_skin_bitmaps_win32.h"
 #include "deferred_imports_win32.h"
+#include "dpi_scale.h"
 #include "face_gradient.h"
+#include "screen_dpi_win32.h"
 #include "wide_text_win32.h"
 
 #include <windowsx.h>
 
-#include <climits>
 #include <cmath>
 #include <cstddef>
 
@@ -23,10 +24,6 @@ constexpr std::int16_t kDesignCaptionTop = 90;
 constexpr std::int16_t kDesignCaptionWidth = 1635;
 
 constexpr UINT kCaptionFormat = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOCLIP;
-
-bool FitsTwips(int pixels) {
-    return pixels >= 0 && pixels <= SHRT_MAX / kTwipsPerPixel;
-}
 
 // A caption colour as 0x00BBGGRR; with the top bit set, the low byte names
 // a system colour instead.
@@ -59,10 +56,11 @@ void FillGradient(HDC dc, bool InvertGradient, int width, int height) {
 
 }  // namespace
 
-CommandWindow::CommandWindow() : control_(*this) {
+CommandWindow::CommandWindow() : dpi_(ScreenDpi()), control_(*this) {
     const CommandFields& fields = control_.Fields();
-    LblMsg_.place = {0, TwipsToPixels(kDesignCaptionTop), TwipsToPixels(kDesignCaptionWidth),
-                     TwipsToPixels(kDesignCaptionTop + kCaptionHeight)};
+    LblMsg_.place = {0, TwipsToPixels(kDesignCaptionTop, dpi_),
+                     TwipsToPixels(kDesignCaptionWidth, dpi_),
+                     TwipsToPixels(kDesignCaptionTop + kCaptionHeight, dpi_)};
     LblMsg_.text = WideFromCp932(fields.Caption);
     LblMsg_.colour = fields.FontColour;
     LblMsg_.font = std::make_unique<CaptionFont>(fields.Font);
@@ -86,6 +84,7 @@ LRESULT CommandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SETFOCUS:
             control_.FocusGained();
+            if (GotFocus) GotFocus();
             return 0;
         case WM_KILLFOCUS:
             control_.FocusLost();
@@ -217,7 +216,11 @@ void CommandWindow::DrawSkin(CommandSkin skin, bool InvertGradient) {
     if (HDC dc = face_.Dc()) {
         ClearFace(dc, width, height);
         FillGradient(dc, InvertGradient, width, height);
-        const auto layout = ComputeFrameLayout(width * kTwipsPerPixel, height * kTwipsPerPixel);
+        const auto widthTwips = PixelsToTwips(width, dpi_);
+        const auto heightTwips = PixelsToTwips(height, dpi_);
+        const auto layout = widthTwips && heightTwips
+                                ? ComputeFrameLayout(*widthTwips, *heightTwips)
+                                : std::nullopt;
         if (layout) CopyFrame(dc, skin, *layout);
     }
     PlaceCaption(width, height);
@@ -225,25 +228,30 @@ void CommandWindow::DrawSkin(CommandSkin skin, bool InvertGradient) {
     if (Handle()) UpdateWindow(Handle());
 }
 
+// The skins are drawn for 96 dpi: their pieces are cut at that scale and
+// placed at the screen's, stretched with halftone where the two differ.
 void CommandWindow::CopyFrame(HDC dc, CommandSkin skin, const FrameLayout& layout) const {
     HDC source = CommandSkinBitmaps::Loaded(instance_).Of(skin).Dc();
     if (!source) return;
-    SetStretchBltMode(dc, COLORONCOLOR);
+    SetStretchBltMode(dc, dpi_ == kDesignDpi ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     for (const FramePiece& piece : layout) {
-        StretchBlt(dc, TwipsToPixels(piece.x), TwipsToPixels(piece.y), TwipsToPixels(piece.width),
-                   TwipsToPixels(piece.height), source, TwipsToPixels(piece.sourceX),
-                   TwipsToPixels(piece.sourceY), TwipsToPixels(piece.sourceWidth),
-                   TwipsToPixels(piece.sourceHeight), SRCCOPY);
+        StretchBlt(dc, TwipsToPixels(piece.x, dpi_), TwipsToPixels(piece.y, dpi_),
+                   TwipsToPixels(piece.width, dpi_), TwipsToPixels(piece.height, dpi_), source,
+                   TwipsToPixels(piece.sourceX, kDesignDpi),
+                   TwipsToPixels(piece.sourceY, kDesignDpi),
+                   TwipsToPixels(piece.sourceWidth, kDesignDpi),
+                   TwipsToPixels(piece.sourceHeight, kDesignDpi), SRCCOPY);
     }
 }
 
 // Across the whole width, a little above the middle.
 void CommandWindow::PlaceCaption(int width, int height) {
-    if (!FitsTwips(height)) return;
-    const double top =
-        CaptionTop(static_cast<std::int16_t>(height * kTwipsPerPixel), kCaptionHeight);
-    const std::int32_t topPixels = TwipsToPixels(static_cast<std::int16_t>(std::lround(top)));
-    LblMsg_.place = {0, topPixels, width, topPixels + TwipsToPixels(kCaptionHeight)};
+    const auto heightTwips = PixelsToTwips(height, dpi_);
+    if (!heightTwips) return;
+    const double top = CaptionTop(*heightTwips, kCaptionHeight);
+    const std::int32_t topPixels = TwipsToPixels(static_cast<std::int16_t>(std::lround(top)), dpi_);
+    LblMsg_.place = {0, topPixels, width, topPixels + TwipsToPixels(kCaptionHeight, dpi_)};
 }
 
 void CommandWindow::Invalidate() {
@@ -260,8 +268,10 @@ void CommandWindow::ShowCaptionEnabled(bool enabled) {
     Invalidate();
 }
 
+// The window's text is the caption too, which a screen reader names it by.
 void CommandWindow::ShowCaption(const std::string& text) {
     LblMsg_.text = WideFromCp932(text);
+    if (Handle()) SetWindowTextW(Handle(), LblMsg_.text.c_str());
     Invalidate();
 }
 

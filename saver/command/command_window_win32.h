@@ -29,8 +29,10 @@ class CommandWindow final : public FormWindow, private CommandView {
 
     CommandControl& Control() { return control_; }
 
-    // The host's handler of the Click event.
+    // The host's handler of the Click event, and its notice that the
+    // control took the keyboard's focus.
     std::function<void()> Click;
+    std::function<void()> GotFocus;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -68,6 +70,8 @@ class CommandWindow final : public FormWindow, private CommandView {
     void ButtonReleased(MouseButton button, WPARAM heldButtons, LPARAM point);
 
     HINSTANCE instance_ = nullptr;
+    // The screen's dpi, at which the control's twips become pixels.
+    int dpi_;
     // The persistent back buffer: the face, gradient and frame.
     PictureSurface face_;
     // What goes on the screen: the face, or the parent behind a transparent

@@ -1,6 +1,7 @@
 #include "frame_layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -43,7 +44,13 @@ double CaptionTop(std::int16_t height, std::int16_t captionHeight) {
     return (height - captionHeight - 20) / 2.0;
 }
 
-std::int32_t TwipsToPixels(std::int16_t twips) {
-    const std::int32_t half = kTwipsPerPixel / 2;
-    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((half - twips) / kTwipsPerPixel);
+std::int32_t TwipsToPixels(std::int16_t twips, int dpi) {
+    return static_cast<std::int32_t>(std::lround(double(twips) * dpi / kTwipsPerInch));
+}
+
+std::optional<std::int16_t> PixelsToTwips(std::int32_t pixels, int dpi) {
+    if (dpi <= 0) return std::nullopt;
+    const double twips = std::round(double(pixels) * kTwipsPerInch / dpi);
+    if (twips < 0 || twips > std::numeric_limits<std::int16_t>::max()) return std::nullopt;
+    return static_cast<std::int16_t>(twips);
 }

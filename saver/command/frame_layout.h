@@ -1,12 +1,13 @@
 // Where the eight pieces of a skin's frame go on a Command button. Lengths
-// are twips held in 16 bits, as the control and its host keep them.
+// are twips held in 16 bits, as the control and its host keep them: 1440 to
+// the inch, so 15 to a pixel at 96 dpi, and 10 at 144.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
-inline constexpr std::int16_t kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
 inline constexpr std::int16_t kCornerSize = 60;
 inline constexpr std::int16_t kSkinWidth = 960;
 inline constexpr std::int16_t kSkinHeight = 375;
@@ -44,5 +45,10 @@ std::optional<FrameLayout> ComputeFrameLayout(std::int32_t width, std::int32_t h
 // 20 twips lift the text a little above the middle.
 double CaptionTop(std::int16_t height, std::int16_t captionHeight);
 
-// The nearest whole pixel: 1 twip falls on pixel 0, 1095 twips are 73 pixels.
-std::int32_t TwipsToPixels(std::int16_t twips);
+// Twips as the nearest whole pixel on a screen of dpi, halves away from
+// zero: at 96 dpi 1 twip falls on pixel 0 and 1095 twips are 73 pixels.
+std::int32_t TwipsToPixels(std::int16_t twips, int dpi);
+
+// Pixels on a screen of dpi as the nearest whole twips; none when they do
+// not fit 16 bits or are negative.
+std::optional<std::int16_t> PixelsToTwips(std::int32_t pixels, int dpi);

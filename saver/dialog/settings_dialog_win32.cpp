@@ -2,26 +2,18 @@
 
 #include "deferred_imports_win32.h"
 #include "dialog_background.h"
+#include "dpi_scale.h"
 #include "guarded_step.h"
 #include "last_result.h"
-#include "music_choice.h"
-#include "path_routines.h"
-#include "path_routines_win32.h"
 #include "property_conversion.h"
 #include "saver_resources.h"
-#include "settings.h"
-#include "settings_dialog_layout.h"
+#include "screen_dpi_win32.h"
 #include "settings_dialog_resources.h"
-#include "settings_file.h"
-#include "settings_file_win32.h"
-#include "track_number.h"
 #include "wide_text_win32.h"
 #include "window_zoom_win32.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
-
-#include <stdexcept>
 
 namespace {
 
@@ -41,15 +33,6 @@ std::string Cp932FromUtf8(std::string_view utf8) {
     return BytesFromWide(932, WideFromBytes(CP_UTF8, utf8));
 }
 
-const StoredControl& Stored(const StoredForm& form, std::string_view name,
-                            std::optional<int> index = {}) {
-    const StoredControl* control = form.Find(name, index);
-    // The layout is built into the program and checked by the tests, so a
-    // missing control is a fault of the build, not of the user's system.
-    if (!control) throw std::runtime_error("control missing from the layout");
-    return *control;
-}
-
 std::string StoredCaption(const StoredControl& stored) {
     const PropertyValue* caption = stored.properties.Find("Caption");
     return caption ? PropertyText(*caption).value_or(std::string()) : std::string();
@@ -61,6 +44,29 @@ POINT PointOf(LPARAM lParam) {
 
 void SetDefaultPointer() {
     SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+}
+
+std::optional<DialogKey> DialogKeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_TAB:
+            return GetKeyState(VK_SHIFT) < 0 ? DialogKey::ShiftTab : DialogKey::Tab;
+        case VK_UP:
+            return DialogKey::Up;
+        case VK_DOWN:
+            return DialogKey::Down;
+        case VK_LEFT:
+            return DialogKey::Left;
+        case VK_RIGHT:
+            return DialogKey::Right;
+        case VK_SPACE:
+            return DialogKey::Space;
+        case VK_RETURN:
+            return DialogKey::Enter;
+        case VK_ESCAPE:
+            return DialogKey::Escape;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -91,13 +97,27 @@ LRESULT MusicPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             for (int source = 0; source < kMusicKindCount; ++source) {
                 const bool onImage = Img_BGM[source] && Img_BGM[source]->Contains(point);
                 const bool onLabel = lbl_BGM[source] && lbl_BGM[source]->Contains(point);
-                if (onImage || onLabel) {
-                    dialog_.ChooseMusicSource(source);
-                    break;
-                }
+                if (!onImage && !onLabel) continue;
+                // A click focuses what it lands on, as a radio button takes
+                // the focus in a Windows dialog.
+                if (message == WM_LBUTTONDOWN) SetFocus(Handle());
+                dialog_.Control().ChooseMusicSource(source);
+                break;
             }
             return 0;
         }
+        case WM_SETFOCUS:
+            dialog_.FocusArrivedAt(Handle());
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == CBN_SETFOCUS) {
+                dialog_.FocusArrivedAt(reinterpret_cast<HWND>(lParam));
+            }
+            return 0;
         default:
             return FormWindow::OnMessage(message, wParam, lParam);
     }
@@ -116,62 +136,65 @@ void MusicPanel::OnPaint(HDC dc) {
         if (label) label->Draw(dc);
     }
     if (lbl_Fname) lbl_Fname->Draw(dc);
+    if (GetFocus() == Handle() && lbl_BGM[std::size_t(focusMark)]) {
+        lbl_BGM[std::size_t(focusMark)]->DrawFocus(dc);
+    }
 }
 
-SettingsDialog::SettingsDialog() : Pic_C(*this) {}
+SettingsDialog::SettingsDialog()
+    : dpi_(ScreenDpi()), Pic_C(*this), control_(*this, settingsFile_) {}
 
 bool SettingsDialog::Create(HINSTANCE instance) {
     instance_ = instance;
-    std::optional<StoredForm> layout = ReadFormLayout(kSettingsDialogLayout, Cp932FromUtf8);
+    std::optional<SettingsDialogLayout> layout = SettingsDialogLayoutAt(dpi_, Cp932FromUtf8);
     if (!layout) return false;
     layout_ = std::move(*layout);
 
-    RECT outer = {0, 0, layout_.form.width, layout_.form.height};
+    RECT outer = {0, 0, layout_.Tesselune_P.width, layout_.Tesselune_P.height};
     AdjustWindowRectEx(&outer, kDialogStyle, FALSE, 0);
     // NOTE: with CS_DBLCLKS the second press of a double-click comes as
     // WM_LBUTTONDBLCLK, which is no click on the home-page label: one
     // double-click opens the page once.
-    if (!FormWindow::Create(instance, kDialogClass, StoredCaption(layout_.form).c_str(),
+    if (!FormWindow::Create(instance, kDialogClass, StoredCaption(layout_.Tesselune_P).c_str(),
                             kDialogStyle, nullptr, CS_DBLCLKS)) {
         return false;
     }
     SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    GuardedStep([&] {
-        const int large = GetSystemMetrics(SM_CXICON);
-        const int small = GetSystemMetrics(SM_CXSMICON);
-        auto icon = [&](int size) {
-            return reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TESSELUNE),
-                                                       IMAGE_ICON, size, size, LR_SHARED));
-        };
-        SendMessageW(Handle(), WM_SETICON, ICON_BIG, icon(large));
-        SendMessageW(Handle(), WM_SETICON, ICON_SMALL, icon(small));
-    });
-    GuardedStep([&] { CreateControls(instance); });
+    const int large = GetSystemMetrics(SM_CXICON);
+    const int small = GetSystemMetrics(SM_CXSMICON);
+    auto icon = [&](int size) {
+        return reinterpret_cast<LPARAM>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TESSELUNE),
+                                                   IMAGE_ICON, size, size, LR_SHARED));
+    };
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, icon(large));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, icon(small));
+    if (!CreateControls(instance)) return false;
     Load();
     return true;
 }
 
 // The form's own loading of its stored layout: every control in place with
-// its stored properties, before Load runs.
+// its stored properties, before Load runs. The pictures are drawn for 96
+// dpi and loaded at the screen's; one that cannot be had is not drawn.
 bool SettingsDialog::CreateControls(HINSTANCE instance) {
     pointingHand_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND));
-    Pic_Mbl.LoadBitmapResource(instance, IDB_STRIP);
-    Img_Ra[0].LoadBitmapResource(instance, IDB_RADIO_OFF);
-    Img_Ra[1].LoadBitmapResource(instance, IDB_RADIO_ON);
+    Pic_Mbl.LoadBitmapResource(instance, IDB_STRIP, dpi_);
+    Img_Ra[0].LoadBitmapResource(instance, IDB_RADIO_OFF, dpi_);
+    Img_Ra[1].LoadBitmapResource(instance, IDB_RADIO_ON, dpi_);
 
-    if (!Pic_C.Load(instance, Handle(), Stored(layout_, "Pic_C"))) return false;
-    Pic_C.Shape3.emplace(Stored(layout_, "Shape3"));
-    Pic_C.lbl.emplace_back(Stored(layout_, "lbl", 15));
-    Pic_C.lbl.emplace_back(Stored(layout_, "lbl", 14));
+    if (!Pic_C.Load(instance, Handle(), layout_.Pic_C)) return false;
+    Pic_C.Shape3.emplace(layout_.Shape3, ScaleToDpi(1, dpi_));
+    Pic_C.lbl.emplace_back(layout_.lblHeading);
+    Pic_C.lbl.emplace_back(layout_.lblTrackBox);
     for (int source = 0; source < kMusicKindCount; ++source) {
-        Pic_C.Img_BGM[source].emplace(Stored(layout_, "Img_BGM", source));
-        Pic_C.lbl_BGM[source].emplace(Stored(layout_, "lbl_BGM", source));
+        Pic_C.Img_BGM[source].emplace(layout_.Img_BGM[source]);
+        Pic_C.lbl_BGM[source].emplace(layout_.lbl_BGM[source]);
     }
-    Pic_C.lbl_Fname.emplace(Stored(layout_, "lbl_Fname"));
-    lbl_URL.emplace(Stored(layout_, "lbl_URL"));
+    Pic_C.lbl_Fname.emplace(layout_.lbl_Fname);
+    lbl_URL.emplace(layout_.lbl_URL);
 
-    const StoredControl& repeat = Stored(layout_, "BGM_Repeat");
+    const StoredControl& repeat = layout_.BGM_Repeat;
     // NOTE: a drop-down combo's height includes its list; the box itself
     // takes its height from the font.
     BGM_Repeat = CreateWindowExW(
@@ -179,6 +202,7 @@ bool SettingsDialog::CreateControls(HINSTANCE instance) {
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         repeat.left, repeat.top, repeat.width, repeat.height * 8, Pic_C.Handle(), nullptr, instance,
         nullptr);
+    if (!BGM_Repeat) return false;
     if (const PropertyValue* font = repeat.properties.Find("Font")) {
         if (const auto* stored = std::get_if<StoredFont>(font)) {
             trackBoxFont_ = std::make_unique<CaptionFont>(*stored);
@@ -186,61 +210,41 @@ bool SettingsDialog::CreateControls(HINSTANCE instance) {
                          FALSE);
         }
     }
-    SendMessageW(BGM_Repeat, CB_SETITEMHEIGHT, WPARAM(-1), repeat.height - 6);
+    SendMessageW(BGM_Repeat, CB_SETITEMHEIGHT, WPARAM(-1), repeat.height - ScaleToDpi(6, dpi_));
 
-    auto place = [&](CommandWindow& button, HWND parent, const char* name) {
-        const StoredControl& stored = Stored(layout_, name);
-        button.Create(instance, parent, stored.left, stored.top, stored.width, stored.height,
-                      stored.properties);
+    auto place = [&](CommandWindow& button, HWND parent, const StoredControl& stored) {
+        button.GotFocus = [this, &button] { FocusArrivedAt(button.Handle()); };
+        return button.Create(instance, parent, stored.left, stored.top, stored.width, stored.height,
+                             stored.properties);
     };
-    place(Cmd_File, Pic_C.Handle(), "Cmd_File");
-    place(Cmd_Set, Handle(), "Cmd_Set");
-    place(Cmd_Can, Handle(), "Cmd_Can");
-    Cmd_File.Click = [this] { ChooseFile(); };
-    Cmd_Set.Click = [this] { Confirm(); };
-    Cmd_Can.Click = [this] { Close(); };
+    if (!place(Cmd_File, Pic_C.Handle(), layout_.Cmd_File) ||
+        !place(Cmd_Set, Handle(), layout_.Cmd_Set) || !place(Cmd_Can, Handle(), layout_.Cmd_Can)) {
+        return false;
+    }
+    Cmd_File.Click = [this] { control_.ChooseFile(); };
+    Cmd_Set.Click = [this] { control_.Confirm(); };
+    Cmd_Can.Click = [this] { control_.Cancel(); };
     return true;
 }
 
 void SettingsDialog::Load() {
-    GuardedStep([&] {
-        RECT outer = {};
-        GetWindowRect(Handle(), &outer);
-        const DialogPosition position =
-            PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                        outer.right - outer.left, outer.bottom - outer.top);
-        SetWindowPos(Handle(), nullptr, position.left, position.top, 0, 0,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
-    });
-    GuardedStep([&] { InitCommands(); });
+    RECT outer = {};
+    GetWindowRect(Handle(), &outer);
+    const DialogPosition position =
+        PlaceDialog(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                    outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(Handle(), nullptr, position.left, position.top, 0, 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+    InitCommands();
     GuardedStep([&] { TileStrip(Pic_C.Picture()); });
-    GuardedStep([&] {
-        Cmd_File.Control().SetEnabled(false);
-        EnableWindow(BGM_Repeat, FALSE);
-    });
-    const MusicChoiceLook look = LookOfMusicChoice(BgmKind);
-    GuardedStep([&] { ShowMusicChoice(look.chosen); });
-    GuardedStep([&] {
-        if (look.trackBoxEnabled) EnableWindow(BGM_Repeat, TRUE);
-        Cmd_File.Control().SetEnabled(look.fileButtonEnabled);
-    });
-    GuardedStep([&] { SetWindowTextA(BGM_Repeat, FormatTrackNumber(BgmRepeat).c_str()); });
-    GuardedStep([&] {
-        for (const std::string& entry : TrackListEntries()) {
-            SendMessageA(BGM_Repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-        }
-    });
-    GuardedStep([&] {
-        if (Pic_C.lbl_Fname) Pic_C.lbl_Fname->SetCaption(WideFromBytes(CP_ACP, BgmFile));
-    });
-    GuardedStep([&] {
-        POINT cursor = {};
-        LastResult = GetCursorPos(&cursor);
-        ZoomPointX = LastResult ? std::int16_t(cursor.x) : 0;
-        ZoomPointY = LastResult ? std::int16_t(cursor.y) : 0;
-    });
-    GuardedStep([&] { ZoomOpen(Handle()); });
-    GuardedStep([] { SetDefaultPointer(); });
+    control_.Load();
+    POINT cursor = {};
+    const BOOL pointed = GetCursorPos(&cursor);
+    LastResult = pointed;
+    ZoomPointX = pointed ? std::int16_t(cursor.x) : 0;
+    ZoomPointY = pointed ? std::int16_t(cursor.y) : 0;
+    ZoomOpen(Handle());
+    SetDefaultPointer();
 }
 
 void SettingsDialog::InitCommands() {
@@ -259,63 +263,33 @@ void SettingsDialog::TileStrip(PictureSurface& target) {
     }
 }
 
-void SettingsDialog::ShowMusicChoice(std::optional<int> chosen) {
-    for (auto& image : Pic_C.Img_BGM) {
-        if (image) image->SetPicture(&Img_Ra[0]);
+void SettingsDialog::ShowMusicChoice(std::optional<int> chosen, int focusMark) {
+    for (std::size_t source = 0; source < Pic_C.Img_BGM.size(); ++source) {
+        if (!Pic_C.Img_BGM[source]) continue;
+        const bool isChosen = chosen && std::size_t(*chosen) == source;
+        Pic_C.Img_BGM[source]->SetPicture(&Img_Ra[isChosen ? 1 : 0]);
     }
-    if (chosen && Pic_C.Img_BGM[std::size_t(*chosen)]) {
-        Pic_C.Img_BGM[std::size_t(*chosen)]->SetPicture(&Img_Ra[1]);
-    }
+    Pic_C.focusMark = focusMark;
     InvalidateRect(Pic_C.Handle(), nullptr, FALSE);
 }
 
-void SettingsDialog::ChooseMusicSource(int source) {
-    BgmKind = std::int16_t(source);
-    Cmd_File.Control().SetEnabled(false);
-    EnableWindow(BGM_Repeat, FALSE);
-    const MusicChoiceLook look = LookOfMusicChoice(BgmKind);
-    ShowMusicChoice(look.chosen);
-    if (look.trackBoxEnabled) EnableWindow(BGM_Repeat, TRUE);
-    if (look.fileButtonEnabled) Cmd_File.Control().SetEnabled(true);
+void SettingsDialog::EnableTrackBox(bool enabled) {
+    EnableWindow(BGM_Repeat, enabled);
 }
 
-// NOTE: the wide chooser, so that its title and filter show in Japanese on
-// any system; the path it gives is handed on in the ANSI code page, as the
-// profile, file and MCI functions that take it expect. A path that would not
-// come back from the settings file as the same file (too long in that code
-// page, or with characters it lacks) goes in its short form, or, without
-// one, changes nothing, as a path too long for the chooser does.
-void SettingsDialog::ChooseFile() {
-    std::wstring file(kFileBufferLength + 1, L'\0');
-    std::wstring title(kFileBufferLength + 1, L'\0');
-    const std::wstring folder = WideFromBytes(CP_ACP, BgmFolder);
-    OPENFILENAMEW chooser = {};
-    GuardedStep([&] {
-        // NOTE: the record as first defined, without the later fields, so
-        // every version of the file chooser takes it.
-        chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-        chooser.hwndOwner = Handle();
-        chooser.hInstance = instance_;
-        chooser.lpstrFilter = kMusicFileFilter;
-        chooser.nFilterIndex = 0;
-        chooser.lpstrFile = file.data();
-        chooser.nMaxFile = kFileBufferLength;
-        chooser.lpstrFileTitle = title.data();
-        chooser.nMaxFileTitle = kFileBufferLength;
-        chooser.lpstrInitialDir = folder.c_str();
-        chooser.lpstrTitle = kFileChooserTitle;
-        chooser.Flags = 0;
-    });
-    GuardedStep([&] { LastResult = deferred::GetOpenFileNameW(&chooser); });
-    GuardedStep([&] {
-        if (LastResult <= 0) return;
-        const std::optional<std::string> stored = StorablePath(file.substr(0, file.find(L'\0')));
-        if (!stored) return;
-        BgmFile = *stored;
-        if (Pic_C.lbl_Fname) Pic_C.lbl_Fname->SetCaption(WideFromBytes(CP_ACP, BgmFile));
-        InvalidateRect(Pic_C.Handle(), nullptr, FALSE);
-        BgmFolder = FolderOf(BgmFile);
-    });
+void SettingsDialog::EnableFileButton(bool enabled) {
+    Cmd_File.Control().SetEnabled(enabled);
+}
+
+void SettingsDialog::ShowTrackText(const std::string& text) {
+    SetWindowTextW(BGM_Repeat, WideFromCp932(text).c_str());
+}
+
+void SettingsDialog::FillTrackList(const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) {
+        SendMessageW(BGM_Repeat, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(WideFromCp932(entry).c_str()));
+    }
 }
 
 std::string SettingsDialog::TrackText() const {
@@ -327,38 +301,86 @@ std::string SettingsDialog::TrackText() const {
     return BytesFromWide(932, text);
 }
 
-// The three keys always go, in order, whatever the source: a file picked
-// earlier is kept with "なし", and a track typed for the CD with the file.
-void SettingsDialog::Confirm() {
-    const std::string trackText = TrackText();
-    const std::string path = SettingsFilePath(ProgramFolder());
-    const auto entries = ConfirmedSettings(BgmKind, trackText, BgmFile);
-    BgmRepeat = TrackNumberFromText(trackText);
-    for (const SettingsEntry& entry : entries) {
-        GuardedStep([&] { IniWrite(kSettingsSection, entry.key, entry.value, path); });
-    }
-    Close();
+void SettingsDialog::ShowFileCaption(const std::string& file) {
+    if (Pic_C.lbl_Fname) Pic_C.lbl_Fname->SetCaption(WideFromBytes(CP_ACP, file));
+    InvalidateRect(Pic_C.Handle(), nullptr, FALSE);
+}
+
+// NOTE: the wide chooser, so that its title and filter show in Japanese on
+// any system; the path it gives is handed on in the ANSI code page, as the
+// profile, file and MCI functions that take it expect. A path that would not
+// come back from the settings file as the same file (too long in that code
+// page, or with characters it lacks) goes in its short form, or, without
+// one, changes nothing, as a path too long for the chooser does.
+std::optional<std::string> SettingsDialog::ChooseMusicFile(const std::string& folder) {
+    std::wstring file(kFileBufferLength + 1, L'\0');
+    std::wstring title(kFileBufferLength + 1, L'\0');
+    const std::wstring startFolder = WideFromBytes(CP_ACP, folder);
+    OPENFILENAMEW chooser = {};
+    // NOTE: the record as first defined, without the later fields, so every
+    // version of the file chooser takes it.
+    chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    chooser.hwndOwner = Handle();
+    chooser.hInstance = instance_;
+    chooser.lpstrFilter = kMusicFileFilter;
+    chooser.nFilterIndex = 0;
+    chooser.lpstrFile = file.data();
+    chooser.nMaxFile = kFileBufferLength;
+    chooser.lpstrFileTitle = title.data();
+    chooser.nMaxFileTitle = kFileBufferLength;
+    chooser.lpstrInitialDir = startFolder.c_str();
+    chooser.lpstrTitle = kFileChooserTitle;
+    chooser.Flags = 0;
+    const BOOL chosen = deferred::GetOpenFileNameW(&chooser);
+    LastResult = chosen;
+    if (!chosen) return std::nullopt;
+    return StorablePath(file.substr(0, file.find(L'\0')));
 }
 
 void SettingsDialog::OpenHomePage() {
     if (!lbl_URL) return;
-    GuardedStep([] { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); });
-    GuardedStep([&] {
-        deferred::ShellExecuteW(Handle(), L"open", lbl_URL->Caption().c_str(), L"", L"",
-                                SW_SHOWNORMAL);
-    });
-    GuardedStep([] { SetDefaultPointer(); });
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    deferred::ShellExecuteW(Handle(), L"open", lbl_URL->Caption().c_str(), L"", L"", SW_SHOWNORMAL);
+    SetDefaultPointer();
+}
+
+std::array<std::pair<DialogControl, HWND>, 6> SettingsDialog::FocusWindows() const {
+    return {{{DialogControl::MusicChoice, Pic_C.Handle()},
+             {DialogControl::TrackBox, BGM_Repeat},
+             {DialogControl::FileButton, Cmd_File.Handle()},
+             {DialogControl::HomePage, Handle()},
+             {DialogControl::SetButton, Cmd_Set.Handle()},
+             {DialogControl::CancelButton, Cmd_Can.Handle()}}};
+}
+
+void SettingsDialog::MoveFocus(DialogControl control) {
+    for (const auto& [focusable, window] : FocusWindows()) {
+        if (focusable != control) continue;
+        SetFocus(window);
+        // As a Windows dialog does on tabbing into an edit box: its text is
+        // selected, so typing replaces it.
+        if (control == DialogControl::TrackBox) {
+            SendMessageW(BGM_Repeat, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        }
+    }
+}
+
+void SettingsDialog::FocusArrivedAt(HWND window) {
+    for (const auto& [control, focusWindow] : FocusWindows()) {
+        if (focusWindow == window) control_.FocusArrived(control);
+    }
 }
 
 // Unload: the dialog folds back into the point it opened from.
 void SettingsDialog::Close() {
     if (!Handle()) return;
-    GuardedStep([&] { ZoomClose(Handle()); });
+    ZoomClose(Handle());
     DestroyWindow(Handle());
 }
 
+// The caption bar's close button, the system menu and Alt+F4.
 void SettingsDialog::OnCloseRequest() {
-    Close();
+    control_.Cancel();
 }
 
 void SettingsDialog::OnUnload() {
@@ -376,18 +398,33 @@ void SettingsDialog::Resize(int width, int height) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+// While the dialog window itself has the focus, the home-page link has it.
 void SettingsDialog::OnPaint(HDC dc) {
     if (background_.Dc()) {
         BitBlt(dc, 0, 0, background_.Width(), background_.Height(), background_.Dc(), 0, 0,
                SRCCOPY);
     }
-    if (lbl_URL) lbl_URL->Draw(dc);
+    if (!lbl_URL) return;
+    lbl_URL->Draw(dc);
+    if (GetFocus() == Handle()) lbl_URL->DrawFocus(dc);
 }
 
 LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             Resize(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_ACTIVATE:
+            // NOTE: handled here, not by the default, which would give the
+            // focus to the dialog window itself.
+            if (LOWORD(wParam) != WA_INACTIVE) control_.Activated();
+            return 0;
+        case WM_SETFOCUS:
+            FocusArrivedAt(Handle());
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_SETCURSOR: {
             POINT cursor = {};
@@ -402,6 +439,7 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_LBUTTONDOWN:
             urlPressed_ = lbl_URL && lbl_URL->Contains(PointOf(lParam));
+            if (urlPressed_) SetFocus(Handle());
             return 0;
         case WM_LBUTTONUP:
             if (urlPressed_ && lbl_URL && lbl_URL->Contains(PointOf(lParam))) OpenHomePage();
@@ -412,12 +450,26 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The keys the dialog itself uses, taken before the control with the focus
+// sees them, as a Windows dialog's message loop takes them.
+bool SettingsDialog::TakesKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
+    const std::optional<DialogKey> key = DialogKeyOf(message.wParam);
+    if (!key) return false;
+    // An open track list closes with Enter and Esc itself.
+    const bool listOpen = SendMessageW(BGM_Repeat, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    if (listOpen && (key == DialogKey::Enter || key == DialogKey::Escape)) return false;
+    return control_.KeyPressed(*key);
+}
+
 void SettingsDialog::ShowModal() {
     if (!Handle()) return;
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TakesKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

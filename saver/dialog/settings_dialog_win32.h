@@ -1,13 +1,16 @@
-// The settings dialog Tesselune_P: the music of a run (none, an audio CD
-// with a track to repeat, or an MP3 or WAV file) and the home page. Built
-// from its stored layout; confirming writes the settings file, every other
-// close writes nothing.
+// The settings dialog Tesselune_P as Win32 windows: the music of a run
+// (none, an audio CD with a track to repeat, or an MP3 or WAV file) and the
+// home page. Built from its stored layout at the screen's dpi; it decodes
+// the dialog's mouse, keys and focus for its SettingsDialogControl and
+// shows what that asks for.
 #pragma once
 
 #include "command_window_win32.h"
-#include "form_layout.h"
+#include "dialog_layout.h"
 #include "form_window_win32.h"
 #include "picture_surface_win32.h"
+#include "settings_dialog_control.h"
+#include "settings_file_win32.h"
 #include "windowless_controls_win32.h"
 
 #include <array>
@@ -18,7 +21,8 @@
 class SettingsDialog;
 
 // Pic_C: the textured panel holding the music choice, drawn from its own
-// persistent picture with its windowless controls on top.
+// persistent picture with its windowless controls on top. While it has the
+// keyboard's focus, the music choice has it.
 class MusicPanel final : public FormWindow {
   public:
     explicit MusicPanel(SettingsDialog& dialog) : dialog_(dialog) {}
@@ -27,9 +31,11 @@ class MusicPanel final : public FormWindow {
 
     std::optional<WindowlessShape> Shape3;
     std::vector<WindowlessLabel> lbl;
-    std::array<std::optional<WindowlessImage>, 3> Img_BGM;
-    std::array<std::optional<WindowlessLabel>, 3> lbl_BGM;
+    std::array<std::optional<WindowlessImage>, kMusicKindCount> Img_BGM;
+    std::array<std::optional<WindowlessLabel>, kMusicKindCount> lbl_BGM;
     std::optional<WindowlessLabel> lbl_Fname;
+    // The source whose caption the focus rectangle goes round.
+    int focusMark = kAudioCd;
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -40,17 +46,19 @@ class MusicPanel final : public FormWindow {
     PictureSurface picture_;
 };
 
-class SettingsDialog final : public FormWindow {
+class SettingsDialog final : public FormWindow, private SettingsDialogView {
   public:
     SettingsDialog();
     // Creates the dialog and its controls from the stored layout and runs
-    // Load; false when the dialog's window cannot be made.
+    // Load; false, with nothing shown, when the layout lacks a control or a
+    // window cannot be made.
     bool Create(HINSTANCE instance);
     // Shows the dialog and returns once it has closed.
     void ShowModal();
 
-    // Chooses music source i (0 none, 1 audio CD, 2 music file).
-    void ChooseMusicSource(int source);
+    SettingsDialogControl& Control() { return control_; }
+    // The platform gave window the keyboard's focus.
+    void FocusArrivedAt(HWND window);
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -59,20 +67,31 @@ class SettingsDialog final : public FormWindow {
     void OnUnload() override;
 
   private:
+    // SettingsDialogView
+    void ShowMusicChoice(std::optional<int> chosen, int focusMark) override;
+    void EnableTrackBox(bool enabled) override;
+    void EnableFileButton(bool enabled) override;
+    void ShowTrackText(const std::string& text) override;
+    void FillTrackList(const std::vector<std::string>& entries) override;
+    std::string TrackText() const override;
+    void ShowFileCaption(const std::string& file) override;
+    std::optional<std::string> ChooseMusicFile(const std::string& folder) override;
+    void OpenHomePage() override;
+    void MoveFocus(DialogControl control) override;
+    void Close() override;
+
     bool CreateControls(HINSTANCE instance);
     void Load();
     void Resize(int width, int height);
     void InitCommands();
     void TileStrip(PictureSurface& target);
-    void ShowMusicChoice(std::optional<int> chosen);
-    void ChooseFile();
-    void Confirm();
-    void OpenHomePage();
-    void Close();
-    std::string TrackText() const;
+    bool TakesKey(const MSG& message);
+    // Each control that takes the focus, with the window that holds it.
+    std::array<std::pair<DialogControl, HWND>, 6> FocusWindows() const;
 
     HINSTANCE instance_ = nullptr;
-    StoredForm layout_;
+    int dpi_;
+    SettingsDialogLayout layout_;
     PictureSurface background_;
     PictureSurface Pic_Mbl;
     std::array<PictureSurface, 2> Img_Ra;
@@ -86,8 +105,10 @@ class SettingsDialog final : public FormWindow {
     std::optional<WindowlessLabel> lbl_URL;
     HCURSOR pointingHand_ = nullptr;
     bool urlPressed_ = false;
+    ProfileSettingsFile settingsFile_;
+    SettingsDialogControl control_;
 };
 
 // Win32 layer of start-up: shows Tesselune_P modally; returns when it has
-// closed, or at once when it cannot be made.
+// closed, or at once, with nothing shown, when it cannot be built.
 void ShowSettingsDialog(HINSTANCE instance);

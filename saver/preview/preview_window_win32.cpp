@@ -1,8 +1,8 @@
 #include "preview_window_win32.h"
 
-#include "guarded_step.h"
 #include "last_result.h"
 #include "saver_resources.h"
+#include "screen_dpi_win32.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ void PaintBlack(HWND window, HDC dc) {
 
 }  // namespace
 
-bool ImageControl::Load(HINSTANCE instance, HWND owner, int resourceId) {
+bool ImageControl::Load(HINSTANCE instance, HWND owner, int resourceId, int dpi) {
+    dpi_ = dpi;
     picture_.Load(instance, resourceId);
     return Create(instance, kImageClassName, kImageName, WS_CHILD | WS_VISIBLE, owner);
 }
@@ -34,22 +35,23 @@ void ImageControl::OnPaint(HDC dc) {
     OffsetViewportOrgEx(dc, -place.left, -place.top, &formerOrigin);
     SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SetViewportOrgEx(dc, formerOrigin.x, formerOrigin.y, nullptr);
-    picture_.Draw(dc, 0, 0);
+    picture_.Draw(dc, 0, 0, dpi_);
 }
 
 bool PreviewWindow::Load(HINSTANCE instance) {
+    dpi_ = ScreenDpi();
     background_.Load(instance, IDR_PREVIEW_BACKGROUND);
     if (!Create(instance, kPreviewClassName, kPreviewWindowName, WS_POPUP | WS_CLIPCHILDREN,
                 nullptr)) {
         return false;
     }
-    image_.Load(instance, Handle(), IDR_PREVIEW_IMAGE);
+    image_.Load(instance, Handle(), IDR_PREVIEW_IMAGE, dpi_);
     return true;
 }
 
 void PreviewWindow::OnPaint(HDC dc) {
     PaintBlack(Handle(), dc);
-    background_.Draw(dc, 0, 0);
+    background_.Draw(dc, 0, 0, dpi_);
 }
 
 void PreviewWindow::OnUnload() {
@@ -59,10 +61,9 @@ void PreviewWindow::OnUnload() {
 
 void ShowPreviewIn(PreviewWindow& preview, HWND host, int width, int height) {
     HWND window = preview.Handle();
-    GuardedStep(
-        [&] { SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_CHILD); });
-    GuardedStep([&] { SetParent(window, host); });
-    GuardedStep([&] { MoveWindow(window, 0, 0, width, height, FALSE); });
-    GuardedStep([&] { MoveWindow(preview.Img_Prev(), 0, 0, width, height, FALSE); });
-    GuardedStep([&] { ShowWindow(window, SW_SHOWNORMAL); });
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_CHILD);
+    SetParent(window, host);
+    MoveWindow(window, 0, 0, width, height, FALSE);
+    MoveWindow(preview.Img_Prev(), 0, 0, width, height, FALSE);
+    ShowWindow(window, SW_SHOWNORMAL);
 }

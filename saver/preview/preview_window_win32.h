@@ -2,22 +2,25 @@
 // display settings' preview box. It does not move and ignores all input.
 #pragma once
 
+#include "dpi_scale.h"
 #include "form_window_win32.h"
 #include "still_picture_win32.h"
 
 inline constexpr char kPreviewWindowName[] = "Preview Window";
 
-// Img_Prev: draws its picture at its natural size from its top-left corner,
-// clipped to its bounds; elsewhere it lets its window's picture show through.
+// Img_Prev: draws its picture at the screen's scale from its top-left
+// corner, clipped to its bounds; elsewhere it lets its window's picture show
+// through.
 class ImageControl final : public FormWindow {
   public:
-    bool Load(HINSTANCE instance, HWND owner, int resourceId);
+    bool Load(HINSTANCE instance, HWND owner, int resourceId, int dpi);
 
   protected:
     void OnPaint(HDC dc) override;
 
   private:
     StillPicture picture_;
+    int dpi_ = kDesignDpi;
 };
 
 class PreviewWindow final : public FormWindow {
@@ -36,6 +39,7 @@ class PreviewWindow final : public FormWindow {
   private:
     StillPicture background_;
     ImageControl image_;
+    int dpi_ = kDesignDpi;
 };
 
 // Makes the loaded preview a child of the preview box host, places it and

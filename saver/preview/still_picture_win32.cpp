@@ -1,5 +1,7 @@
 #include "still_picture_win32.h"
 #include "deferred_imports_win32.h"
+#include "dpi_scale.h"
+#include "picture_surface_win32.h"
 
 #include <cstring>
 
@@ -43,7 +45,7 @@ bool StillPicture::Load(HMODULE module, int resourceId) {
     return picture_ != nullptr;
 }
 
-void StillPicture::Draw(HDC dc, int x, int y) const {
+void StillPicture::Draw(HDC dc, int x, int y, int dpi) const {
     OLE_HANDLE handle = 0;
     if (!picture_ || FAILED(picture_->get_Handle(&handle))) return;
     HBITMAP bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
@@ -52,7 +54,8 @@ void StillPicture::Draw(HDC dc, int x, int y) const {
     HDC source = CreateCompatibleDC(dc);
     if (!source) return;
     HGDIOBJ former = SelectObject(source, bitmap);
-    BitBlt(dc, x, y, shape.bmWidth, shape.bmHeight, source, 0, 0, SRCCOPY);
+    CopyPicture(dc, x, y, ScaleToDpi(shape.bmWidth, dpi), ScaleToDpi(shape.bmHeight, dpi), source,
+                shape.bmWidth, shape.bmHeight);
     SelectObject(source, former);
     DeleteDC(source);
 }

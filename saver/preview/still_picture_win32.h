@@ -15,9 +15,10 @@ class StillPicture {
     // Decodes the RCDATA resource resourceId of module, in place of any
     // earlier picture; false leaves no picture.
     bool Load(HMODULE module, int resourceId);
-    // Draws the picture at its natural size with its top-left corner at
-    // (x, y); whatever lies outside the DC's clipping is cut off.
-    void Draw(HDC dc, int x, int y) const;
+    // Draws the picture, made for 96 dpi, at the size it has at dpi with its
+    // top-left corner at (x, y); whatever lies outside the DC's clipping is
+    // cut off.
+    void Draw(HDC dc, int x, int y, int dpi) const;
 
   private:
     void Release();

@@ -1,5 +1,6 @@
 #include "caption_font_win32.h"
 
+#include "screen_dpi_win32.h"
 #include "wide_text_win32.h"
 
 #include <algorithm>
@@ -52,9 +53,8 @@ std::wstring ChooseFace(HDC dc, const std::wstring& asked) {
 
 // Points to the screen's pixels, to the nearest pixel: 9.75 pt at 96 dpi is
 // 13. A size that is no number, or beyond any font, gets the default size.
-LONG PixelHeight(double points, HDC dc) {
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    const double pixels = points * dpi / 72.0;
+LONG PixelHeight(double points) {
+    const double pixels = points * ScreenDpi() / 72.0;
     if (!std::isfinite(pixels) || std::fabs(pixels) > SHRT_MAX) return 0;
     return std::lround(pixels);
 }
@@ -64,7 +64,7 @@ LONG PixelHeight(double points, HDC dc) {
 CaptionFont::CaptionFont(const StoredFont& font) {
     ScreenDc screen;
     LOGFONTW logFont = {};
-    logFont.lfHeight = -PixelHeight(font.size, screen.Dc());
+    logFont.lfHeight = -PixelHeight(font.size);
     logFont.lfWeight = font.weight;
     logFont.lfItalic = font.italic;
     logFont.lfUnderline = font.underline;

@@ -1,5 +1,6 @@
 #include "form_layout.h"
 
+#include "dpi_scale.h"
 #include "numeric_literal.h"
 #include "property_store.h"
 
@@ -173,4 +174,12 @@ std::optional<StoredForm> ReadFormLayout(std::string_view text,
     }
     if (!formRead || !open.empty()) return std::nullopt;
     return form;
+}
+
+StoredControl PlacedAtDpi(StoredControl control, int dpi) {
+    control.left = ScaleToDpi(control.left, dpi);
+    control.top = ScaleToDpi(control.top, dpi);
+    control.width = ScaleToDpi(control.width, dpi);
+    control.height = ScaleToDpi(control.height, dpi);
+    return control;
 }

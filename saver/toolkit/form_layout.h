@@ -9,7 +9,7 @@
 // text ("" stands for one quote), or a font: its quoted name, size in
 // points, weight and character set, then any of "Italic", "Underline",
 // "Strikethrough". Left, Top, Width and Height are the control's place in
-// pixels, which the host keeps; every other key goes to its store. Lines
+// pixels at 96 dpi, which the host keeps; every other key goes to its store. Lines
 // starting with ' are remarks.
 #pragma once
 
@@ -46,3 +46,6 @@ using StoredTextConversion = std::function<std::string(std::string_view utf8)>;
 // The layout, or nothing when any line of it is malformed.
 std::optional<StoredForm> ReadFormLayout(std::string_view text,
                                          const StoredTextConversion& convertText);
+
+// The control with its place, stored in pixels at 96 dpi, in pixels at dpi.
+StoredControl PlacedAtDpi(StoredControl control, int dpi);

@@ -1,35 +1,40 @@
 #include "form_window_win32.h"
 
+#include "wide_text_win32.h"
+
 namespace {
 
 FormWindow* FormOf(HWND window) {
-    return reinterpret_cast<FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 }  // namespace
 
 FormWindow::~FormWindow() {
     if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
 }
 
+// NOTE: Unicode windows, so that a window's text (a screen reader reads the
+// Command buttons' captions from it) keeps its Japanese on any system.
 bool FormWindow::Create(HINSTANCE instance, const char* className, const char* caption, DWORD style,
                         HWND parent, UINT classStyle, DWORD extendedStyle) {
-    WNDCLASSEXA windowClass = {};
+    const std::wstring wideClassName = WideFromCp932(className);
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
-    if (!GetClassInfoExA(instance, className, &windowClass)) {
+    if (!GetClassInfoExW(instance, wideClassName.c_str(), &windowClass)) {
         windowClass.cbSize = sizeof(windowClass);
         windowClass.style = classStyle;
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = className;
-        if (!RegisterClassExA(&windowClass)) return false;
+        windowClass.lpszClassName = wideClassName.c_str();
+        if (!RegisterClassExW(&windowClass)) return false;
     }
-    return CreateWindowExA(extendedStyle, className, caption, style, 0, 0, 0, 0, parent, nullptr,
-                           instance, this) != nullptr;
+    return CreateWindowExW(extendedStyle, wideClassName.c_str(), WideFromCp932(caption).c_str(),
+                           style, 0, 0, 0, 0, parent, nullptr, instance, this) != nullptr;
 }
 
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -56,7 +61,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnUnload();
             return 0;
         default:
-            return DefWindowProcA(window_, message, wParam, lParam);
+            return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
@@ -74,15 +79,15 @@ void FormWindow::Paint() {
 LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form =
-            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         form->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     FormWindow* form = FormOf(window);
-    if (!form) return DefWindowProcA(window, message, wParam, lParam);
+    if (!form) return DefWindowProcW(window, message, wParam, lParam);
     const LRESULT result = form->OnMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         form->window_ = nullptr;
     }
     return result;

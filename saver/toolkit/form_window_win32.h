@@ -13,7 +13,8 @@ class FormWindow {
     virtual ~FormWindow();
 
     // Registers the class once, with classStyle, and creates the window, not
-    // shown; false when either fails. parent owns a top-level window.
+    // shown; false when either fails. parent owns a top-level window. The
+    // names are in code page 932.
     bool Create(HINSTANCE instance, const char* className, const char* caption, DWORD style,
                 HWND parent, UINT classStyle = 0, DWORD extendedStyle = 0);
     HWND Handle() const { return window_; }

@@ -45,18 +45,19 @@ bool PictureSurface::Resize(int width, int height, bool withImage) {
     return true;
 }
 
-bool PictureSurface::LoadBitmapResource(HINSTANCE instance, int resourceId) {
+bool PictureSurface::LoadBitmapResource(HINSTANCE instance, int resourceId, int dpi) {
     Release();
     HBITMAP loaded = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId),
                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!loaded) return false;
     BITMAP size = {};
     bool copied = false;
-    if (GetObjectW(loaded, sizeof(size), &size) && Resize(size.bmWidth, size.bmHeight, true)) {
+    if (GetObjectW(loaded, sizeof(size), &size) &&
+        Resize(ScaleToDpi(size.bmWidth, dpi), ScaleToDpi(size.bmHeight, dpi), true)) {
         HDC source = CreateCompatibleDC(nullptr);
         if (source) {
             HGDIOBJ former = SelectObject(source, loaded);
-            copied = BitBlt(dc_, 0, 0, width_, height_, source, 0, 0, SRCCOPY) != FALSE;
+            copied = CopyPicture(dc_, 0, 0, width_, height_, source, size.bmWidth, size.bmHeight);
             SelectObject(source, former);
             DeleteDC(source);
         }
@@ -79,4 +80,19 @@ bool PictureSurface::ReadRgb(std::uint8_t* rgb) const {
         }
     }
     return true;
+}
+
+bool CopyPicture(HDC target, int x, int y, int width, int height, HDC source, int sourceWidth,
+                 int sourceHeight) {
+    if (width == sourceWidth && height == sourceHeight) {
+        return BitBlt(target, x, y, width, height, source, 0, 0, SRCCOPY) != FALSE;
+    }
+    // NOTE: Windows asks for the brush origin to be set again after halftone
+    // is chosen, or brushes drawn on target afterwards come out misaligned.
+    const int formerMode = SetStretchBltMode(target, HALFTONE);
+    SetBrushOrgEx(target, 0, 0, nullptr);
+    const bool copied = StretchBlt(target, x, y, width, height, source, 0, 0, sourceWidth,
+                                   sourceHeight, SRCCOPY) != FALSE;
+    SetStretchBltMode(target, formerMode);
+    return copied;
 }

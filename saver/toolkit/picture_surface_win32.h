@@ -3,6 +3,8 @@
 // without an image is only a size.
 #pragma once
 
+#include "dpi_scale.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -21,9 +23,10 @@ class PictureSurface {
     int Height() const { return height_; }
     // The off-screen image's device context; null without an image.
     HDC Dc() const { return dc_; }
-    // Takes the size and pixels of the BITMAP resource resourceId; false
-    // leaves the surface without an image.
-    bool LoadBitmapResource(HINSTANCE instance, int resourceId);
+    // Takes the pixels of the BITMAP resource resourceId, drawn for 96 dpi,
+    // at the size they have at dpi; false leaves the surface without an
+    // image.
+    bool LoadBitmapResource(HINSTANCE instance, int resourceId, int dpi = kDesignDpi);
     // The image's pixels as red, green, blue per pixel, bottom row first.
     bool ReadRgb(std::uint8_t* rgb) const;
 
@@ -37,3 +40,9 @@ class PictureSurface {
     HGDIOBJ formerBitmap_ = nullptr;
     const std::uint8_t* bits_ = nullptr;
 };
+
+// Copies source's sourceWidth x sourceHeight pixels onto target's width x
+// height at (x, y): as they are where the sizes agree, else stretched with
+// halftone, which keeps the look of art made for another size.
+bool CopyPicture(HDC target, int x, int y, int width, int height, HDC source, int sourceWidth,
+                 int sourceHeight);

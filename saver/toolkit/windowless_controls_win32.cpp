@@ -33,10 +33,26 @@ WindowlessLabel::WindowlessLabel(const StoredControl& stored)
 }
 
 void WindowlessLabel::Draw(HDC dc) const {
+    RECT place = place_;
+    Write(dc, 0, place);
+}
+
+void WindowlessLabel::DrawFocus(HDC dc) const {
+    RECT text = place_;
+    Write(dc, DT_CALCRECT, text);
+    // DT_CALCRECT measures from the left; a centred or right-aligned caption
+    // lies further in.
+    const LONG room = (place_.right - place_.left) - (text.right - text.left);
+    if (alignment_ == DT_CENTER && room > 0) OffsetRect(&text, room / 2, 0);
+    if (alignment_ == DT_RIGHT && room > 0) OffsetRect(&text, room, 0);
+    InflateRect(&text, 1, 1);
+    DrawFocusRect(dc, &text);
+}
+
+void WindowlessLabel::Write(HDC dc, UINT extraFormat, RECT& place) const {
     HGDIOBJ former = font_ ? SelectObject(dc, font_->Handle()) : nullptr;
     const int formerMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF formerColour = SetTextColor(dc, colour_);
-    RECT place = place_;
     TEXTMETRICW metrics = {};
     GetTextMetricsW(dc, &metrics);
     // A label of one line lets its text run past its right edge rather than
@@ -47,7 +63,7 @@ void WindowlessLabel::Draw(HDC dc) const {
                             ? DT_SINGLELINE | DT_NOCLIP
                             : DT_WORDBREAK | DT_EDITCONTROL;
     DrawTextW(dc, caption_.c_str(), int(caption_.size()), &place,
-              alignment_ | layout | DT_NOPREFIX);
+              alignment_ | layout | DT_NOPREFIX | extraFormat);
     SetTextColor(dc, formerColour);
     SetBkMode(dc, formerMode);
     if (former) SelectObject(dc, former);
@@ -60,12 +76,18 @@ void WindowlessImage::Draw(HDC dc) const {
     BitBlt(dc, place_.left, place_.top, width, height, picture_->Dc(), 0, 0, SRCCOPY);
 }
 
-WindowlessShape::WindowlessShape(const StoredControl& stored)
-    : WindowlessControl(stored), colour_(StoredColour(stored, "BorderColor", RGB(0, 0, 0))) {}
+WindowlessShape::WindowlessShape(const StoredControl& stored, int lineWidth)
+    : WindowlessControl(stored),
+      colour_(StoredColour(stored, "BorderColor", RGB(0, 0, 0))),
+      lineWidth_(lineWidth) {}
 
 void WindowlessShape::Draw(HDC dc) const {
     HBRUSH brush = CreateSolidBrush(colour_);
     if (!brush) return;
-    FrameRect(dc, &place_, brush);
+    RECT ring = place_;
+    for (int line = 0; line < lineWidth_ && !IsRectEmpty(&ring); ++line) {
+        FrameRect(dc, &ring, brush);
+        InflateRect(&ring, -1, -1);
+    }
     DeleteObject(brush);
 }

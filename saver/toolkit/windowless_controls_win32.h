@@ -28,8 +28,14 @@ class WindowlessLabel final : public WindowlessControl {
     void SetCaption(const std::wstring& caption) { caption_ = caption; }
     const std::wstring& Caption() const { return caption_; }
     void Draw(HDC dc) const;
+    // The dotted rectangle of a control that has the keyboard's focus,
+    // round the caption's text.
+    void DrawFocus(HDC dc) const;
 
   private:
+    // The caption drawn, or only measured, in its font and colour.
+    void Write(HDC dc, UINT extraFormat, RECT& place) const;
+
     std::wstring caption_;
     std::unique_ptr<CaptionFont> font_;
     COLORREF colour_ = RGB(0, 0, 0);
@@ -48,14 +54,15 @@ class WindowlessImage final : public WindowlessControl {
     const PictureSurface* picture_ = nullptr;
 };
 
-// A one-pixel rectangle outline in its BorderColor.
+// A rectangle outline in its BorderColor, lineWidth pixels wide.
 class WindowlessShape final : public WindowlessControl {
   public:
-    explicit WindowlessShape(const StoredControl& stored);
+    WindowlessShape(const StoredControl& stored, int lineWidth);
     void Draw(HDC dc) const;
 
   private:
     COLORREF colour_ = RGB(0, 0, 0);
+    int lineWidth_;
 };
 
 // A stored colour property (0x00BBGGRR), or fallback when absent or not one.

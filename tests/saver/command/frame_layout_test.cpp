@@ -71,13 +71,44 @@ TEST(CaptionPlace, SitsJustAboveTheMiddle) {
 }
 
 TEST(FrameLayout, PiecesInPixels) {
-    EXPECT_EQ(TwipsToPixels(1), 0);
-    EXPECT_EQ(TwipsToPixels(60), 4);
-    EXPECT_EQ(TwipsToPixels(255), 17);
-    EXPECT_EQ(TwipsToPixels(840), 56);
-    EXPECT_EQ(TwipsToPixels(1095), 73);
-    EXPECT_EQ(TwipsToPixels(495), 33);
-    EXPECT_EQ(TwipsToPixels(375), 25);
+    EXPECT_EQ(TwipsToPixels(1, 96), 0);
+    EXPECT_EQ(TwipsToPixels(60, 96), 4);
+    EXPECT_EQ(TwipsToPixels(255, 96), 17);
+    EXPECT_EQ(TwipsToPixels(840, 96), 56);
+    EXPECT_EQ(TwipsToPixels(1095, 96), 73);
+    EXPECT_EQ(TwipsToPixels(495, 96), 33);
+    EXPECT_EQ(TwipsToPixels(375, 96), 25);
+    EXPECT_EQ(TwipsToPixels(60, 144), 6);
+    EXPECT_EQ(TwipsToPixels(1215, 144), 122);
+    EXPECT_EQ(TwipsToPixels(-8, 96), -1);
+}
+
+TEST(FrameLayout, ButtonsInTwips) {
+    EXPECT_EQ(PixelsToTwips(25, 96), 375);
+    EXPECT_EQ(PixelsToTwips(38, 144), 380);
+    EXPECT_EQ(PixelsToTwips(161, 192), 1208);
+    EXPECT_FALSE(PixelsToTwips(2185, 96));
+    EXPECT_FALSE(PixelsToTwips(-1, 96));
+    EXPECT_FALSE(PixelsToTwips(25, 0));
+}
+
+// Whatever the button's size, on Windows' usual scales the frame's far
+// corners end on the button's last pixels and its near ones start at the
+// first, so no gap and no cut corner shows.
+TEST(FrameLayout, TheFrameMeetsTheEdgesAtEveryUsualDpi) {
+    for (const int dpi : {96, 120, 144, 168, 192, 240}) {
+        for (int pixels = 16; pixels < 400; ++pixels) {
+            const auto twips = PixelsToTwips(pixels, dpi);
+            ASSERT_TRUE(twips);
+            const auto layout = ComputeFrameLayout(*twips, *twips);
+            ASSERT_TRUE(layout);
+            const FramePiece& far = (*layout)[4];
+            EXPECT_EQ(TwipsToPixels(far.x, dpi) + TwipsToPixels(far.width, dpi), pixels)
+                << pixels << " at " << dpi;
+            EXPECT_EQ(TwipsToPixels(far.y, dpi) + TwipsToPixels(far.height, dpi), pixels)
+                << pixels << " at " << dpi;
+        }
+    }
 }
 
 }  // namespace

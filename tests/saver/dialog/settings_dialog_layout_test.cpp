@@ -1,9 +1,13 @@
-// The settings dialog's own stored layout, as the form reader gives it.
+// The settings dialog's own stored layout, as the form reader gives it, and
+// as the dialog places it at a screen's dpi.
+#include "dialog_layout.h"
 #include "settings_dialog_layout.h"
 
 #include "stored_form_reading.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -85,6 +89,55 @@ TEST_F(SettingsDialogLayout, ControlsLieOnThePanelOrTheDialogAtTheirPlaces) {
     EXPECT_EQ(TextOf(*form.Find("lbl_BGM", 2), "Caption"), "MP3、WAV");
     EXPECT_EQ(TextOf(*form.Find("lbl", 14), "Caption"), "曲目をﾘﾋﾟｰﾄ");
     EXPECT_EQ(TextOf(*form.Find("lbl", 15), "Caption"), "BGM");
+}
+
+struct Place {
+    int left, top, width, height;
+    friend bool operator==(const Place& a, const Place& b) {
+        return std::tie(a.left, a.top, a.width, a.height) ==
+               std::tie(b.left, b.top, b.width, b.height);
+    }
+    friend std::ostream& operator<<(std::ostream& out, const Place& p) {
+        return out << p.left << ", " << p.top << ", " << p.width << " x " << p.height;
+    }
+};
+
+Place PlaceOf(const StoredControl& control) {
+    return {control.left, control.top, control.width, control.height};
+}
+
+// Windows at 125, 150, 200 and 250 %: each length times dpi / 96, to the
+// nearest pixel, halves away from zero; at 96 dpi the layout's own.
+TEST(SettingsDialogLayoutAtDpi, EveryLengthScalesAndRoundsOnItsOwn) {
+    const struct {
+        int dpi;
+        Place form, Cmd_Set, Img_BGM0, lbl_URL;
+    } expected[] = {
+        {96, {0, 0, 494, 246}, {316, 200, 81, 25}, {28, 76, 13, 13}, {12, 208, 219, 13}},
+        {120, {0, 0, 618, 308}, {395, 250, 101, 31}, {35, 95, 16, 16}, {15, 260, 274, 16}},
+        {144, {0, 0, 741, 369}, {474, 300, 122, 38}, {42, 114, 20, 20}, {18, 312, 329, 20}},
+        {192, {0, 0, 988, 492}, {632, 400, 162, 50}, {56, 152, 26, 26}, {24, 416, 438, 26}},
+        {240, {0, 0, 1235, 615}, {790, 500, 203, 63}, {70, 190, 33, 33}, {30, 520, 548, 33}},
+    };
+    for (const auto& e : expected) {
+        const auto layout = SettingsDialogLayoutAt(e.dpi, AsIs);
+        ASSERT_TRUE(layout) << e.dpi;
+        EXPECT_EQ(PlaceOf(layout->Tesselune_P), e.form) << e.dpi;
+        EXPECT_EQ(PlaceOf(layout->Cmd_Set), e.Cmd_Set) << e.dpi;
+        EXPECT_EQ(PlaceOf(layout->Img_BGM[0]), e.Img_BGM0) << e.dpi;
+        EXPECT_EQ(PlaceOf(layout->lbl_URL), e.lbl_URL) << e.dpi;
+        EXPECT_EQ(TextOf(layout->Cmd_Set, "Caption"), "設定");
+    }
+}
+
+// A dialog without one of its controls is not built at all.
+TEST(SettingsDialogLayoutAtDpi, ALayoutLackingAControlGivesNoDialog) {
+    for (const char* control :
+         {"Begin Label lbl_URL", "Begin Label lbl_BGM(2)", "Begin Tesselune.Command Cmd_Can"}) {
+        std::string text = kSettingsDialogLayout;
+        text.replace(text.find(control), std::string_view(control).size(), "Begin Label Other");
+        EXPECT_FALSE(SettingsDialogLayoutAt(96, AsIs, text)) << control;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -109,7 +110,7 @@ class PreviewInABox : public ::testing::Test {
         auto still = std::make_unique<Pixels>(kStillWidth, kStillHeight);
         StillPicture picture;
         EXPECT_TRUE(picture.Load(GetModuleHandleA(nullptr), IDR_PREVIEW_IMAGE));
-        picture.Draw(still->Dc(), 0, 0);
+        picture.Draw(still->Dc(), 0, 0, 96);
         return still;
     }
 
@@ -117,21 +118,26 @@ class PreviewInABox : public ::testing::Test {
     std::unique_ptr<PreviewWindow> preview_;
 };
 
-TEST(StillPictures, BothDecodeTo152By112) {
+// At 144 dpi (Windows at 150 %) the stills fill a 228 x 168 box.
+TEST(StillPictures, BothDecodeTo152By112AndScaleWithTheDpi) {
     for (int id : {IDR_PREVIEW_BACKGROUND, IDR_PREVIEW_IMAGE}) {
         StillPicture picture;
         ASSERT_TRUE(picture.Load(GetModuleHandleA(nullptr), id)) << id;
-        Pixels canvas(kStillWidth + 1, kStillHeight + 1);
-        RECT all = {0, 0, kStillWidth + 1, kStillHeight + 1};
-        FillRect(canvas.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        picture.Draw(canvas.Dc(), 0, 0);
-        EXPECT_EQ(canvas.At(kStillWidth, 0), RGB(255, 255, 255)) << id;
-        EXPECT_EQ(canvas.At(0, kStillHeight), RGB(255, 255, 255)) << id;
-        int lit = 0;
-        for (int y = 0; y < kStillHeight; ++y) {
-            for (int x = 0; x < kStillWidth; ++x) lit += canvas.At(x, y) != kBlack;
+        for (const auto& [dpi, width, height] :
+             {std::tuple{96, kStillWidth, kStillHeight}, std::tuple{144, 228, 168}}) {
+            Pixels canvas(width + 1, height + 1);
+            RECT all = {0, 0, width + 1, height + 1};
+            FillRect(canvas.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            picture.Draw(canvas.Dc(), 0, 0, dpi);
+            EXPECT_EQ(canvas.At(width, 0), RGB(255, 255, 255)) << id << " at " << dpi;
+            EXPECT_EQ(canvas.At(0, height), RGB(255, 255, 255)) << id << " at " << dpi;
+            int lit = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) lit += canvas.At(x, y) != kBlack;
+            }
+            EXPECT_GT(lit, width * height / 10) << id << ": the still shows little";
+            EXPECT_NE(canvas.At(width - 1, height - 1), RGB(255, 255, 255)) << id << " at " << dpi;
         }
-        EXPECT_GT(lit, kStillWidth * kStillHeight / 10) << id << ": the still shows little";
     }
 }
 
@@ -141,7 +147,7 @@ TEST(StillPictures, AMissingResourceGivesNoPictureAndDrawsNothing) {
     Pixels canvas(4, 4);
     RECT all = {0, 0, 4, 4};
     FillRect(canvas.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    picture.Draw(canvas.Dc(), 0, 0);
+    picture.Draw(canvas.Dc(), 0, 0, 96);
     EXPECT_EQ(canvas.At(0, 0), RGB(255, 255, 255));
 }
 
