@@ -150,6 +150,17 @@ class SettingsDialog(unittest.TestCase):
     def shot(self):
         return Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT)
 
+    def keep_screenshot(self, name):
+        """The screen with the pointer out of the way; the dialog is kept as
+        name beside the work folder."""
+        self.xdotool("mousemove", "0", "0")
+        time.sleep(0.3)
+        left, top = self.origin
+        width, height = self.size
+        run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
+             os.path.join(WORK, "..", name)])
+        return self.shot()
+
     def wait_for(self, condition, message, seconds=END_SECONDS):
         self.assertTrue(poll(lambda: condition(self.shot()), seconds, step=0.1), message)
 
@@ -212,12 +223,7 @@ class SettingsDialog(unittest.TestCase):
 class Looks(SettingsDialog):
     def test_the_dialog_shows_its_gradient_strip_pictures_and_frames(self):
         saver = self.open_dialog()
-        self.xdotool("mousemove", "0", "0")
-        time.sleep(0.3)
-        shot = self.shot()
-        left, top = self.origin
-        run(["import", "-window", "root", "-crop", f"494x246+{left}+{top}",
-             os.path.join(WORK, "..", "settings_dialog.png")])
+        shot = self.keep_screenshot("settings_dialog.png")
 
         # The sine gradient: dark blue at the top and bottom, light in the middle.
         self.assertEqual(self.pixel(shot, 2, 0), (0, 0, 30))
@@ -405,12 +411,7 @@ class ScaledDisplay(SettingsDialog):
 
     def test_every_place_and_size_is_one_and_a_half_times_the_layout(self):
         saver = self.open_dialog(env=self.env, size=(741, 369))
-        self.xdotool("mousemove", "0", "0")
-        time.sleep(0.3)
-        shot = self.shot()
-        left, top = self.origin
-        run(["import", "-window", "root", "-crop", f"741x369+{left}+{top}",
-             os.path.join(WORK, "..", "settings_dialog_144dpi.png")])
+        shot = self.keep_screenshot("settings_dialog_144dpi.png")
 
         # The gradient over 369 rows: dark at the top and bottom, light in the middle.
         self.assertEqual(self.pixel(shot, 2, 0), (0, 0, 30))
