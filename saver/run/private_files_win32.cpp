@@ -54,10 +54,11 @@ bool OwnedBy(const ThisAccount& account, HANDLE handle) {
 
 // Makes this account's folder a plain folder again when another account
 // has turned it into a junction or a symbolic link: setting a reparse point
-// on a folder takes only write-data access, which on a folder is add-file,
-// which the drop box gives every account (and delete-child lets it empty the
-// folder first, as a junction needs). True when the link was taken off.
-// Another account's folder is left as it is: its owner may have made it so.
+// on a folder takes write-data access (or write-attributes), and write-data
+// on a folder is add-file, which the drop box gives every account (and
+// delete-child lets it empty the folder first, as a junction needs). True
+// when the link was taken off. Another account's folder is left as it is:
+// its owner may have made it so.
 bool TakeBackFromLink(HANDLE folder, const ThisAccount& account) {
     FILE_ATTRIBUTE_TAG_INFO link = {};
     if (!GetFileInformationByHandleEx(folder, FileAttributeTagInfo, &link, sizeof(link)) ||
