@@ -1,8 +1,11 @@
 #include "private_files_win32.h"
 
+#include "file_handle_win32.h"
+#include "files_in_folder_win32.h"
 #include "snapshot_security_win32.h"
 
 #include <aclapi.h>
+#include <winioctl.h>
 
 #include <string>
 
@@ -12,8 +15,16 @@ namespace {
 // be taken by a file that cannot be deleted.
 constexpr int kTemporaryNames = 8;
 
-std::string TemporaryName(const std::string& path, int number) {
-    return path + ".new" + std::to_string(number);
+std::wstring TemporaryName(const std::wstring& name, int number) {
+    return name + L".new" + std::to_wstring(number);
+}
+
+// A name in the ANSI code page, as the A functions read it.
+std::wstring Wide(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(std::size_t(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
+    return wide;
 }
 
 // True when handle is a folder itself, not a file and not a reparse point
@@ -25,6 +36,68 @@ bool IsPlainFolder(HANDLE handle) {
     return GetFileInformationByHandle(handle, &information) &&
            (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
            !(information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// True when this account's user owns what handle holds, which the handle
+// must be open to read (READ_CONTROL).
+bool OwnedBy(const ThisAccount& account, HANDLE handle) {
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(handle, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return false;
+    }
+    const bool owned = account.Owns(owner);
+    LocalFree(descriptor);
+    return owned;
+}
+
+// Makes this account's folder a plain folder again when another account
+// has turned it into a junction or a symbolic link: setting a reparse point
+// on a folder takes write-data access (or write-attributes), and write-data
+// on a folder is add-file, which the drop box gives every account (and
+// delete-child lets it empty the folder first, as a junction needs). True
+// when the link was taken off. Another account's folder is left as it is:
+// its owner may have made it so.
+bool TakeBackFromLink(HANDLE folder, const ThisAccount& account) {
+    FILE_ATTRIBUTE_TAG_INFO link = {};
+    if (!GetFileInformationByHandleEx(folder, FileAttributeTagInfo, &link, sizeof(link)) ||
+        !(link.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        !IsReparseTagNameSurrogate(link.ReparseTag)) {
+        return false;
+    }
+    // The same folder again, with the rights to read its owner and to take
+    // its reparse point off; another account's folder does not open so.
+    const FileHandle ours(ReOpenFile(folder, READ_CONTROL | FILE_WRITE_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS));
+    if (!ours || !OwnedBy(account, ours.Get())) return false;
+    REPARSE_GUID_DATA_BUFFER removal = {};
+    removal.ReparseTag = link.ReparseTag;
+    DWORD returned = 0;
+    return DeviceIoControl(ours.Get(), FSCTL_DELETE_REPARSE_POINT, &removal,
+                           REPARSE_GUID_DATA_BUFFER_HEADER_SIZE, nullptr, 0, &returned, nullptr);
+}
+
+// The folder at path, held open for access without following a reparse
+// point and without sharing delete access: while it is held it cannot be
+// renamed, deleted or swapped for another, and its path leads to it unless
+// it is itself made a link, which everything done through the handle
+// ignores. Empty unless it is a plain folder, once a link that another
+// account made of this account's folder is taken off.
+// NOTE: Windows holds a handle's sharing against others only when it
+// carries data access; traversal does. Write is shared: a rename into the
+// folder opens it to add a file, and would fail against a handle that does
+// not share writing.
+FileHandle HoldFolder(const char* path, DWORD access, const ThisAccount& account) {
+    FileHandle folder(CreateFileA(path, access | FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                  nullptr));
+    const bool plain =
+        folder && (IsPlainFolder(folder.Get()) ||
+                   (TakeBackFromLink(folder.Get(), account) && IsPlainFolder(folder.Get())));
+    return plain ? std::move(folder) : FileHandle();
 }
 
 // Gives the folder the drop box's DACL when this account owns it and it is
@@ -53,78 +126,58 @@ bool MakeOursADropBox(HANDLE folder, const ThisAccount& account, SnapshotSecurit
                            nullptr, security.Dacl(), nullptr) == ERROR_SUCCESS;
 }
 
-// Deletes the file once its handle is closed, whatever its name by then.
-void MarkForDeletion(HANDLE file) {
+// Deletes the file once its handle is closed, whatever its name by then;
+// false when it may not be deleted.
+bool MarkForDeletion(HANDLE file) {
     FILE_DISPOSITION_INFO disposition = {TRUE};
-    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof(disposition));
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof(disposition));
 }
 
-// Deletes a file left at name by a run that ended mid-write, or put there
-// by another account; delete-child on the folder allows it whoever made it.
-void DeleteLeftover(const std::string& name) {
-    if (DeleteFileA(name.c_str())) return;
+// Deletes a file left under name in folder by a run that ended mid-write,
+// or put there by another account. Delete-child on the folder allows it
+// whoever made the file, and allows nothing else: the file is opened for
+// deletion alone (DeleteFile would ask to read its attributes too, which
+// neither the drop box nor another account's private file grants).
+void DeleteLeftover(HANDLE folder, const std::wstring& name) {
+    const FileHandle file = OpenInFolder(folder, name, DELETE);
+    if (!file || MarkForDeletion(file.Get())) return;
     // A read-only file is not deleted until its attribute is cleared, which
-    // only its maker may do. Through one handle, not following a link.
-    HANDLE file = CreateFileA(name.c_str(), DELETE | FILE_WRITE_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    // only its maker may do.
+    const FileHandle ownFile = OpenInFolder(folder, name, DELETE | FILE_WRITE_ATTRIBUTES);
     FILE_BASIC_INFO basic = {};
     basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    if (SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof(basic))) {
-        MarkForDeletion(file);
+    if (ownFile &&
+        SetFileInformationByHandle(ownFile.Get(), FileBasicInfo, &basic, sizeof(basic))) {
+        MarkForDeletion(ownFile.Get());
     }
-    CloseHandle(file);
 }
 
-// True when file was made in folder itself. An empty folder may be turned
-// into a junction by its owner between the folder's check and the file's
-// making; a folder with a file in it cannot.
-bool MadeIn(HANDLE file, HANDLE folder) {
-    char made[MAX_PATH * 2];
-    char in[MAX_PATH * 2];
-    const DWORD madeLength = GetFinalPathNameByHandleA(file, made, sizeof(made), 0);
-    const DWORD inLength = GetFinalPathNameByHandleA(folder, in, sizeof(in), 0);
-    if (madeLength >= sizeof(made) || inLength == 0 || inLength >= sizeof(in)) return false;
-    const std::string path(made, madeLength);
-    return path.size() > inLength && path.compare(0, inLength, in) == 0 &&
-           path.find_last_of('\\') == inLength;
-}
-
-// Writes bytes under the first free temporary name in folder and moves that
-// file to path.
-bool WriteInPlace(const std::string& path, const std::vector<std::uint8_t>& bytes, FileWriter write,
-                  HANDLE folder, SnapshotSecurity& security) {
+// Writes bytes under the first free temporary name in folder and renames
+// that file to name.
+bool WriteInPlace(HANDLE folder, const std::wstring& name, const std::vector<std::uint8_t>& bytes,
+                  FileWriter write, SnapshotSecurity& security) {
     // By name, from the fixed set: other accounts' runs may not list the
     // folder to find them.
     for (int number = 0; number < kTemporaryNames; ++number) {
-        DeleteLeftover(TemporaryName(path, number));
+        DeleteLeftover(folder, TemporaryName(name, number));
     }
     for (int number = 0; number < kTemporaryNames; ++number) {
-        const std::string temporary = TemporaryName(path, number);
-        // NOTE: created with its descriptor, never opened if it is there
+        // NOTE: made with its descriptor, never opened if it is there
         // already: a file someone else made could be read through a handle
         // opened before its permissions were narrowed.
-        HANDLE file =
-            CreateFileA(temporary.c_str(), GENERIC_WRITE | DELETE, 0, security.Attributes(),
-                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const FileHandle file =
+            MakeInFolder(folder, TemporaryName(name, number), security.Descriptor());
         // A name still taken (a file pending deletion answers "access
         // denied") is skipped, whatever the error.
-        if (file == INVALID_HANDLE_VALUE) continue;
-        if (!MadeIn(file, folder)) {
-            MarkForDeletion(file);
-            CloseHandle(file);
-            return false;
-        }
-        const bool written = write(file, bytes.data(), bytes.size());
-        const bool closed = CloseHandle(file) != 0;
-        // NOTE: a move, not ReplaceFile: the new file keeps its own private
-        // permissions instead of taking over those of the file it replaces.
-        if (written && closed &&
-            MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        if (!file) continue;
+        // NOTE: a rename, not ReplaceFile: the new file keeps its own
+        // private permissions instead of taking over those of the file it
+        // replaces.
+        if (write(file.Get(), bytes.data(), bytes.size()) &&
+            MoveIntoFolder(file.Get(), folder, name)) {
             return true;
         }
-        DeleteFileA(temporary.c_str());
+        MarkForDeletion(file.Get());
         return false;
     }
     return false;
@@ -141,19 +194,11 @@ bool MakeDropBox(const char* path) {
     if (!security.Attributes()) return false;
     if (CreateDirectoryA(path, security.Attributes())) return true;
     if (GetLastError() != ERROR_ALREADY_EXISTS) return false;
-    // Opened once, without following a reparse point: what is checked and
-    // what is changed is this one folder, and the path cannot be re-pointed
-    // in between. Another account's folder does not open so: only its owner
-    // may read and change its DACL, and that account's next run makes it a
-    // drop box.
-    HANDLE folder =
-        CreateFileA(path, READ_CONTROL | WRITE_DAC | FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (folder == INVALID_HANDLE_VALUE) return false;
-    const bool made = IsPlainFolder(folder) && MakeOursADropBox(folder, account, security);
-    CloseHandle(folder);
-    return made;
+    // What is checked and what is changed is the one folder held. Another
+    // account's folder does not open so: only its owner may read and change
+    // its DACL, and that account's next run makes it a drop box.
+    const FileHandle folder = HoldFolder(path, READ_CONTROL | WRITE_DAC, account);
+    return folder && MakeOursADropBox(folder.Get(), account, security);
 }
 
 bool WriteWholly(HANDLE file, const std::uint8_t* bytes, std::size_t size) {
@@ -174,22 +219,8 @@ bool ReplaceWithPrivateFile(const char* path, const std::vector<std::uint8_t>& b
     const std::string target(path);
     const std::string::size_type separator = target.find_last_of('\\');
     if (!security.Attributes() || separator == std::string::npos) return false;
-    // The files are made and moved by path, so the folder must stay the one
-    // that was checked until they are in place. Held open for traversal
-    // (which every account may do in a drop box) without sharing delete
-    // access, it cannot be renamed, deleted or swapped for a junction
-    // meanwhile; see MadeIn for its turning into one.
-    // NOTE: traversal, not only attributes: Windows holds a handle's sharing
-    // against others only when it carries data access, and traversal does.
-    // Write is shared: a move into the folder opens it to add a file, and
-    // would fail against a handle that does not share writing.
-    HANDLE folder =
-        CreateFileA(target.substr(0, separator).c_str(), FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (folder == INVALID_HANDLE_VALUE) return false;
-    const bool replaced =
-        IsPlainFolder(folder) && WriteInPlace(target, bytes, write, folder, security);
-    CloseHandle(folder);
-    return replaced;
+    // Held for traversal alone, which every account may do in a drop box.
+    const FileHandle folder = HoldFolder(target.substr(0, separator).c_str(), 0, account);
+    return folder &&
+           WriteInPlace(folder.Get(), Wide(target.substr(separator + 1)), bytes, write, security);
 }

@@ -25,7 +25,6 @@ ThisAccount::ThisAccount() {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return;
     user_ = ReadToken(token, TokenUser);
-    owner_ = ReadToken(token, TokenOwner);
     CloseHandle(token);
 }
 
@@ -34,9 +33,7 @@ PSID ThisAccount::User() const {
 }
 
 bool ThisAccount::Owns(PSID owner) const {
-    if (!Known() || !owner) return false;
-    return EqualSid(owner, User()) ||
-           EqualSid(owner, reinterpret_cast<const TOKEN_OWNER*>(owner_.data())->Owner);
+    return Known() && owner && EqualSid(owner, User());
 }
 
 // NOTE: no entry is inherited: a file gets only the DACL it is made with.
@@ -54,6 +51,7 @@ SnapshotSecurity::SnapshotSecurity(Kind kind, PSID creator) {
         !CreateWellKnownSid(WinAuthenticatedUserSid, nullptr, everyAccount, &everyAccountSize)) {
         return;
     }
+    owner_.resize(GetLengthSid(creator));
     const bool dropBox = kind == Kind::kDropBox;
     const DWORD entry = sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD);
     const DWORD aclSize = sizeof(ACL) + 2 * entry + GetLengthSid(creator) + systemSize +
@@ -64,7 +62,9 @@ SnapshotSecurity::SnapshotSecurity(Kind kind, PSID creator) {
         AddAccessAllowedAce(Dacl(), ACL_REVISION, FILE_ALL_ACCESS, creator) &&
         AddAccessAllowedAce(Dacl(), ACL_REVISION, FILE_ALL_ACCESS, system) &&
         (!dropBox || AddAccessAllowedAce(Dacl(), ACL_REVISION, kDropBoxRights, everyAccount)) &&
+        CopySid(DWORD(owner_.size()), owner_.data(), creator) &&
         InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
+        SetSecurityDescriptorOwner(&descriptor_, owner_.data(), FALSE) &&
         SetSecurityDescriptorDacl(&descriptor_, TRUE, Dacl(), FALSE) &&
         SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
     attributes_ = {sizeof(attributes_), &descriptor_, FALSE};

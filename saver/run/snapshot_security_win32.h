@@ -13,27 +13,28 @@
 inline constexpr DWORD kDropBoxRights =
     FILE_TRAVERSE | FILE_ADD_FILE | FILE_READ_ATTRIBUTES | FILE_DELETE_CHILD | SYNCHRONIZE;
 
-// This process's account: its user, and the default owner that its token
-// gives to what it makes (for the built-in Administrator, or with UAC off,
-// the Administrators group rather than the user).
+// This process's account: its user.
 class ThisAccount {
   public:
     ThisAccount();
 
     // False when the token could not be read; User() is then null.
-    bool Known() const { return !user_.empty() && !owner_.empty(); }
+    bool Known() const { return !user_.empty(); }
     PSID User() const;
-    // True when owner is this account's user or its default owner.
+    // True when owner is this account's user. A group is never this
+    // account's own: the default owner that a token gives to what it makes
+    // may be the Administrators group (for the built-in Administrator, or
+    // with UAC off), which every administrator belongs to.
     bool Owns(PSID owner) const;
 
   private:
     std::vector<BYTE> user_;
-    std::vector<BYTE> owner_;
 };
 
 // A security descriptor with a protected DACL that the saver gives to what
-// it makes, built for the account that makes it. Owner and group are left
-// to the system.
+// it makes, built for the account that makes it. Its owner is that account's
+// user, named outright rather than left to the token's default owner (see
+// ThisAccount::Owns); the group is left to the system.
 class SnapshotSecurity {
   public:
     enum class Kind {
@@ -51,6 +52,7 @@ class SnapshotSecurity {
     ACL* Dacl() { return reinterpret_cast<ACL*>(acl_.data()); }
 
   private:
+    std::vector<BYTE> owner_;
     std::vector<BYTE> acl_;
     SECURITY_DESCRIPTOR descriptor_ = {};
     SECURITY_ATTRIBUTES attributes_ = {};

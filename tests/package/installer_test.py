@@ -34,7 +34,9 @@ ACTIVE = "ScreenSaveActive"
 INSTALLED_FILES = ["Readme.txt", "Tesselune.dll", "Tesselune.scr", "Uninstall.exe"]
 
 # NOTE: the uninstaller copies itself to the temporary folder, starts the copy
-# and returns at once; the copy removes the uninstall entry last.
+# and returns 0 at once, whatever the copy then does; the copy removes the
+# uninstall entry last. Only run in place (_?=FOLDER) does it wait and end
+# with its own exit code.
 UNINSTALL_SECONDS = 60
 
 
@@ -189,15 +191,30 @@ class InstallerTest(unittest.TestCase):
         self.assertIsNone(desktop_value(SCREEN_SAVER))
         self.assertIsNone(desktop_value(ACTIVE))
 
-    def test_uninstall_leaves_a_screen_saver_chosen_since_and_the_users_own_files(self):
+    def test_uninstall_leaves_a_screen_saver_chosen_since_and_files_not_its_own(self):
         set_desktop_value(SCREEN_SAVER, None)
         self.install()
         chosen_since = r"C:\windows\system32\chosen.scr"
         set_desktop_value(SCREEN_SAVER, chosen_since)
         with open(self.installed("notes.txt"), "wb") as notes:
             notes.write(b"mine\r\n")
-
-        self.uninstall()
+        # A link in the snapshot folder's place, to files named as the
+        # saver's. NOTE: Wine makes no junction; a Unix symbolic link is what
+        # it shows as a reparse point.
+        shutil.rmtree(SNAPSHOT_FOLDER, ignore_errors=True)
+        elsewhere = SNAPSHOT_FOLDER + "-elsewhere"
+        os.makedirs(elsewhere, exist_ok=True)
+        for name in ("Tesselune.bmp", "Tesselune.bmp.new0"):
+            with open(os.path.join(elsewhere, name), "wb") as planted:
+                planted.write(b"someone else's")
+        os.symlink(elsewhere, SNAPSHOT_FOLDER)
+        try:
+            self.uninstall()
+            self.assertEqual(sorted(os.listdir(elsewhere)), ["Tesselune.bmp", "Tesselune.bmp.new0"])
+            self.assertTrue(os.path.islink(SNAPSHOT_FOLDER))
+        finally:
+            os.unlink(SNAPSHOT_FOLDER)
+            shutil.rmtree(elsewhere, ignore_errors=True)
         self.assertEqual(os.listdir(self.unix_folder), ["notes.txt"])
         self.assertEqual(desktop_value(SCREEN_SAVER), chosen_since)
         self.assertEqual(desktop_value(ACTIVE), "1")
@@ -209,16 +226,18 @@ class InstallerTest(unittest.TestCase):
         for name in ("Tesselune.bmp", "Tesselune.bmp.new3"):
             with open(os.path.join(SNAPSHOT_FOLDER, name), "wb") as planted:
                 planted.write(b"BM")
+        # Read-only, as Windows shows a file that its owner may not write.
+        os.chmod(os.path.join(SNAPSHOT_FOLDER, "Tesselune.bmp.new3"), 0o444)
         saver = ntpath.join(self.folder, "Tesselune.scr")
         holder = subprocess.Popen([WINE_RUN, FILE_HOLDER, saver],
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         try:
             self.assertEqual(holder.stdout.readline().strip(), "held")
-            # In place and waited for, as a deployment tool runs it to learn
-            # its exit code.
+            # In place and waited for, the one way its exit code is seen
+            # (see UNINSTALL_SECONDS): 2, an uninstall that its script ended.
             uninstaller = ntpath.join(self.folder, "Uninstall.exe")
             result = wine(unix_path(uninstaller), "/S", f"_?={self.folder}")
-            self.assertNotEqual(result.returncode, 0)
+            self.assertEqual(result.returncode, 2, result.stderr)
             self.assert_installed()
             self.assertEqual(len(os.listdir(SNAPSHOT_FOLDER)), 2)
         finally:

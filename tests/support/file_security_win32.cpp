@@ -15,14 +15,17 @@ std::string SidText(PSID sid) {
 
 FileSecurity ReadFileSecurity(const std::string& path) {
     FileSecurity security;
+    PSID owner = nullptr;
     ACL* dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     const std::wstring wide(path.begin(), path.end());
-    if (GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+    if (GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT,
+                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
                               nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
         return security;
     }
     security.read = true;
+    security.owner = SidText(owner);
     for (DWORD index = 0; dacl && index < dacl->AceCount; ++index) {
         ACE_HEADER* header = nullptr;
         if (!GetAce(dacl, index, reinterpret_cast<void**>(&header)) ||

@@ -1,5 +1,5 @@
-// Who may open a file or folder, read back the way Windows keeps it: the
-// allowing entries of its DACL.
+// Who owns a file or folder and who may open it, read back the way Windows
+// keeps it: its owner and the allowing entries of its DACL.
 #pragma once
 
 #include <string>
@@ -12,6 +12,7 @@ struct AccessEntry {
 
 struct FileSecurity {
     bool read = false;  // the descriptor could be read
+    std::string owner;  // in its S-1-... form
     std::vector<AccessEntry> allowed;
 };
 

@@ -16,10 +16,10 @@ namespace {
 
 const std::vector<std::uint8_t> kPicture(786486, 0x5A);
 
-std::vector<std::string> Names(const TempFolder& folder) {
+std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder / "*").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         const std::string name = found.cFileName;
@@ -41,6 +41,19 @@ bool folderMoved = false;
 bool WriteWhileMovingTheFolder(HANDLE file, const std::uint8_t* bytes, std::size_t size) {
     folderMoved = MoveFileA(folderToMove.c_str(), (folderToMove + "-moved").c_str()) != 0;
     return WriteWholly(file, bytes, size);
+}
+
+// The working folder that the writers below switch to mid-write, so that a
+// path relative to it leads elsewhere from then on.
+std::string elsewhere;
+
+bool WriteOnceThePathLeadsElsewhere(HANDLE file, const std::uint8_t* bytes, std::size_t size) {
+    return SetCurrentDirectoryA(elsewhere.c_str()) && WriteWholly(file, bytes, size);
+}
+
+bool FailOnceThePathLeadsElsewhere(HANDLE file, const std::uint8_t* bytes, std::size_t size) {
+    WriteOnceThePathLeadsElsewhere(file, bytes, size);
+    return false;
 }
 
 // Whom the allowing entries of security name, in any order.
@@ -70,7 +83,7 @@ TEST_F(PrivateFile, TakesThePlaceOfAnOpenFileWithPermissionsOfItsOwn) {
     EXPECT_FALSE(OthersMayRead(security));
     EXPECT_EQ(Sids(security),
               (std::multiset<std::string>{SidText(ThisAccount().User()), "S-1-5-18"}));
-    EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Tesselune.bmp"});
 }
 
 TEST_F(PrivateFile, LeftoversUnderEveryTemporaryNameDoNotKeepItFromBeingWritten) {
@@ -82,7 +95,7 @@ TEST_F(PrivateFile, LeftoversUnderEveryTemporaryNameDoNotKeepItFromBeingWritten)
     ASSERT_TRUE(ReplaceWithPrivateFile(snapshot.c_str(), kPicture));
 
     EXPECT_EQ(ReadBytes(snapshot), std::string(kPicture.begin(), kPicture.end()));
-    EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Tesselune.bmp"});
 }
 
 TEST_F(PrivateFile, ItsFolderCannotBeMovedAwayWhileItIsWritten) {
@@ -97,11 +110,40 @@ TEST_F(PrivateFile, ItsFolderCannotBeMovedAwayWhileItIsWritten) {
     EXPECT_TRUE(PathExists(inner + "\\Tesselune.bmp"));
 }
 
+// Every step after the folder's check goes through the folder held: the
+// rename into place and the clean-up after a failed write act on it, not on
+// what its path (here relative to the working folder) leads to by then.
+TEST_F(PrivateFile, IsRenamedAndCleanedUpInTheFolderItOpenedWhereverItsPathLeadsMeanwhile) {
+    const std::string held = folder / "held";
+    elsewhere = folder / "elsewhere";
+    for (const std::string& base : {held, elsewhere}) {
+        ASSERT_TRUE(CreateDirectoryA(base.c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryA((base + "\\t_olva").c_str(), nullptr));
+    }
+    WriteBytes(elsewhere + "\\t_olva\\Tesselune.bmp.new0", "another run's");
+    char working[MAX_PATH];
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, working), 0u);
+
+    ASSERT_TRUE(SetCurrentDirectoryA(held.c_str()));
+    EXPECT_FALSE(
+        ReplaceWithPrivateFile("t_olva\\Tesselune.bmp", kPicture, FailOnceThePathLeadsElsewhere));
+    ASSERT_TRUE(SetCurrentDirectoryA(held.c_str()));
+    EXPECT_TRUE(
+        ReplaceWithPrivateFile("t_olva\\Tesselune.bmp", kPicture, WriteOnceThePathLeadsElsewhere));
+    ASSERT_TRUE(SetCurrentDirectoryA(working));
+
+    EXPECT_EQ(Names(held + "\\t_olva"), std::vector<std::string>{"Tesselune.bmp"});
+    EXPECT_EQ(ReadBytes(held + "\\t_olva\\Tesselune.bmp"),
+              std::string(kPicture.begin(), kPicture.end()));
+    EXPECT_EQ(Names(elsewhere + "\\t_olva"), std::vector<std::string>{"Tesselune.bmp.new0"});
+    EXPECT_EQ(ReadBytes(elsewhere + "\\t_olva\\Tesselune.bmp.new0"), "another run's");
+}
+
 TEST_F(PrivateFile, AWriteThatFailsHalfWayKeepsTheEarlierFileAndLeavesNothingBehind) {
     EXPECT_FALSE(ReplaceWithPrivateFile(snapshot.c_str(), kPicture, WriteHalfThenFail));
 
     EXPECT_EQ(ReadBytes(snapshot), "the earlier picture");
-    EXPECT_EQ(Names(folder), std::vector<std::string>{"Tesselune.bmp"});
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"Tesselune.bmp"});
 }
 
 TEST_F(PrivateFile, GoesIntoAFolderThatOthersCannotList) {
@@ -111,6 +153,7 @@ TEST_F(PrivateFile, GoesIntoAFolderThatOthersCannotList) {
     const FileSecurity security = ReadFileSecurity(made);
     ASSERT_TRUE(security.read);
     EXPECT_FALSE(OthersMayRead(security));
+    EXPECT_EQ(security.owner, SidText(ThisAccount().User()));
     EXPECT_TRUE(MakeDropBox(made.c_str())) << "the folder made is not recognised as ours";
 }
 

@@ -7,10 +7,11 @@
 namespace {
 
 // What token may do with an object that has the descriptor the saver makes
-// for creator, owned by creator, as Windows' own access check decides.
+// for creator, as Windows' own access check decides. The descriptor names
+// its owner; the group, which the access check wants too, is left to the
+// system on the disk.
 DWORD Granted(HANDLE token, SnapshotSecurity::Kind kind, PSID creator) {
     SnapshotSecurity security(kind, creator);
-    SetSecurityDescriptorOwner(security.Descriptor(), creator, FALSE);
     SetSecurityDescriptorGroup(security.Descriptor(), creator, FALSE);
     GENERIC_MAPPING files = {FILE_GENERIC_READ, FILE_GENERIC_WRITE, FILE_GENERIC_EXECUTE,
                              FILE_ALL_ACCESS};
@@ -64,6 +65,40 @@ TEST(SnapshotSecurity, TellsItsOwnDropBoxFromAFolderOthersCannotDropInto) {
 
     EXPECT_TRUE(IsDropBox(dropBox.Dacl(), account.User()));
     EXPECT_FALSE(IsDropBox(privateOnly.Dacl(), account.User()));
+}
+
+// NOTE: Wine's token, like an administrator's on Windows, gives what it
+// makes a group, not the user, as its default owner: it stands for the
+// administrators who would otherwise own each other's folder.
+TEST(SnapshotSecurity, MakesWhatItMakesThisAccountsOwnAndNoGroupOfItsToken) {
+    const ThisAccount account;
+    for (SnapshotSecurity::Kind kind :
+         {SnapshotSecurity::Kind::kDropBox, SnapshotSecurity::Kind::kPrivateFile}) {
+        SnapshotSecurity security(kind, account.User());
+        PSID owner = nullptr;
+        BOOL defaulted = TRUE;
+        ASSERT_TRUE(GetSecurityDescriptorOwner(security.Descriptor(), &owner, &defaulted));
+        ASSERT_NE(owner, nullptr);
+        EXPECT_TRUE(EqualSid(owner, account.User()));
+        EXPECT_FALSE(defaulted);
+    }
+
+    HANDLE token = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    alignas(TOKEN_OWNER) BYTE information[sizeof(TOKEN_OWNER) + SECURITY_MAX_SID_SIZE];
+    DWORD size = 0;
+    ASSERT_TRUE(GetTokenInformation(token, TokenOwner, information, sizeof(information), &size));
+    CloseHandle(token);
+    PSID defaultOwner = reinterpret_cast<TOKEN_OWNER*>(information)->Owner;
+    ASSERT_FALSE(EqualSid(defaultOwner, account.User()))
+        << "this token's default owner is its user: no group to tell apart";
+    BYTE administrators[SECURITY_MAX_SID_SIZE];
+    size = sizeof(administrators);
+    ASSERT_TRUE(CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, administrators, &size));
+
+    EXPECT_TRUE(account.Owns(account.User()));
+    EXPECT_FALSE(account.Owns(defaultOwner));
+    EXPECT_FALSE(account.Owns(administrators));
 }
 
 }  // namespace
