@@ -8,14 +8,11 @@ struct ViewerContext;
 
 struct MeshVertex {
     float position[4] = {0, 0, 0, 1};
-    float normal[4] = {0, 0, 0, 1};
-    float colour[4] = {1, 1, 1, 1};
     float textureCoordinate[2] = {0, 0};
 };
 
 struct MeshTriangle {
     std::uint32_t vertexNumbers[3] = {0, 0, 0};
-    float faceNormal[4] = {0, 0, 0, 1};
 };
 
 struct LightSetting {

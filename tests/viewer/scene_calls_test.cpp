@@ -165,19 +165,6 @@ TEST_F(Scene, MeshArraysHoldTheFourPanels) {
                                                    8,  9,  10, 10, 11, 8,  12, 13, 14, 14, 15, 12}));
 }
 
-TEST_F(Scene, MeshRecordsKeepTheirUnusedInitialValues) {
-    ASSERT_EQ(BuildMesh(context), 0);
-    for (const MeshVertex& vertex : context.vertices) {
-        EXPECT_EQ(vertex.position[3], 1.0f);
-        EXPECT_EQ(std::vector<float>(vertex.normal, vertex.normal + 4),
-                  (std::vector<float>{0, 0, 0, 1}));
-        EXPECT_EQ(std::vector<float>(vertex.colour, vertex.colour + 4),
-                  (std::vector<float>{1, 1, 1, 1}));
-    }
-    EXPECT_EQ(context.triangles[7].vertexNumbers[2], 12u);
-    EXPECT_EQ(context.triangles[7].faceNormal[3], 1.0f);
-}
-
 TEST_F(Scene, FrameNShowsTheTurnOfHalfNDegrees) {
     ASSERT_EQ(BuildMesh(context), 0);
     NameArrays();
