@@ -64,9 +64,11 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client, 
 
     ShowCursor(FALSE);
 
-    HWND window =
-        CreateWindowExA(0, kViewerWindowName, kViewerWindowName, WS_POPUP, 0, 0, kWindowWidth,
-                        kWindowHeight, GetDesktopWindow(), nullptr, instance, &context);
+    // Topmost from its creation: during a run the saver's black cover is
+    // topmost over every monitor, and an ordinary window would open below it.
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, kViewerWindowName, kViewerWindowName, WS_POPUP, 0,
+                                  0, kWindowWidth, kWindowHeight, GetDesktopWindow(), nullptr,
+                                  instance, &context);
     if (!window) {
         UnregisterClassA(kViewerWindowName, instance);
         return nullptr;

@@ -181,7 +181,7 @@ class ViewerShell : public ::testing::Test {
     SIZE client = {};
 };
 
-TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
+TEST_F(ViewerShell, WindowIsABorderlessTopmostTopLeft1024By768Popup) {
     ASSERT_NO_FATAL_FAILURE(Open());
 
     RECT rect;
@@ -196,7 +196,7 @@ TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
 
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_EQ(style & ~WS_CLIPSIBLINGS, LONG(WS_POPUP | WS_VISIBLE));
-    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0);
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, LONG(WS_EX_TOPMOST));
 
     char text[64] = {};
     GetWindowTextA(window, text, sizeof(text));
