@@ -8,7 +8,9 @@
   form (see settings_file);
 - numeric_literal: numbers as typed or hand-edited, in every form and at
   the edges of the double;
-- command_line: the saver's command lines as Windows and users give them.
+- command_line: the saver's argument strings as Windows and users give
+  them: what follows the program's path, which the fuzzer puts before each
+  seed itself.
 """
 import pathlib
 import struct
@@ -75,12 +77,14 @@ SEEDS = {
         "trailing_text": b"12 apples",
     },
     "command_line": {
-        "run": b'"C:\\WINDOWS\\system32\\Tesselune.scr" /s',
-        "settings": b"C:\\WINDOWS\\system32\\TESSEL~1.SCR /c:1234",
-        "preview": b'"C:\\Program Files\\Tesselune.scr" /p 1234',
-        "preview_hexadecimal": b'"Tesselune.scr"/p:&H4D2',
-        "japanese_first": b"Tesselune.scr \x82\x73p:1234",
-        "no_arguments": b"Tesselune.scr",
+        "run": b"/s",
+        "run_upper_case": b"/S",
+        "settings": b"/c:1234",
+        "settings_alone": b"/c",
+        "preview": b"/p 1234",
+        "preview_hexadecimal": b"/p:&H4D2",
+        "japanese_first": b"\x82\x73p:1234",
+        "no_arguments": b"",
     },
 }
 

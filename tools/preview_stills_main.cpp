@@ -63,8 +63,8 @@ int main(int argc, char** argv) {
     }
 
     ViewerContext context;
-    if (CreateGLContext(context, nullptr, kWidth, kHeight) != 0 ||
-        SetUpScene(context, desktopPath.c_str()) != 0) {
+    if (LoadSnapshot(context.picture, desktopPath.c_str()) != 0 ||
+        CreateGLContext(context, nullptr, kWidth, kHeight) != 0 || SetUpScene(context) != 0) {
         std::fprintf(stderr, "preview_stills: the scene cannot be set up\n");
         return 1;
     }
@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     bool written = WriteFrame(folder + "/background.bmp");
     for (int frame = 1; frame <= kLaterFrame; ++frame) RenderFrame(context);
     written = WriteFrame(folder + "/image.bmp") && written;
+    StopViewer(context);
     std::remove(desktopPath.c_str());
     if (!written) {
         std::fprintf(stderr, "preview_stills: cannot write the stills to %s\n", folder.c_str());

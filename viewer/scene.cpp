@@ -67,15 +67,16 @@ void SetUpMaterial(const MaterialSetting& material) {
 
 }  // namespace
 
-int SetUpScene(ViewerContext& context, const char* snapshotPath) {
+int SetUpScene(ViewerContext& context) {
     SetUpCamera(context);
     SetUpLight(context.light);
     if (BuildMesh(context) != 0) return 1;
     SetUpMaterial(context.material);
     glPolygonMode(GL_FRONT, GL_FILL);
     glShadeModel(GL_SMOOTH);
-    if (LoadSnapshot(context.picture, snapshotPath) != 0) return 1;
     CreateSnapshotTexture(context);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     context.spinAngle = 0;

@@ -8,14 +8,11 @@ struct ViewerContext;
 
 struct MeshVertex {
     float position[4] = {0, 0, 0, 1};
-    float normal[4] = {0, 0, 0, 1};
-    float colour[4] = {1, 1, 1, 1};
     float textureCoordinate[2] = {0, 0};
 };
 
 struct MeshTriangle {
     std::uint32_t vertexNumbers[3] = {0, 0, 0};
-    float faceNormal[4] = {0, 0, 0, 1};
 };
 
 struct LightSetting {
@@ -37,16 +34,20 @@ constexpr int kMeshVertexCount = 16;
 constexpr int kMeshTriangleCount = 8;
 constexpr int kMeshIndexCount = 3 * kMeshTriangleCount;
 
-// One-time GL set-up; reads the snapshot at snapshotPath. 1 when the mesh
-// cannot be made or the snapshot is rejected.
-int SetUpScene(ViewerContext& context, const char* snapshotPath);
+// One-time GL set-up, with the picture already loaded into the context (or
+// left empty); 1 when the mesh cannot be made.
+int SetUpScene(ViewerContext& context);
 
 // Fills the mesh records and the three client arrays; 1 when an array
 // cannot be had.
 int BuildMesh(ViewerContext& context);
 
-// Makes the texture from the picture (empty or not) and switches on blending.
+// Makes the texture from the picture, empty or not.
 void CreateSnapshotTexture(ViewerContext& context);
+
+// Gives the texture back to GL, while its context is still current; nothing
+// when none was made.
+void DeleteSnapshotTexture(ViewerContext& context);
 
 // Clears to black and draws the panels at the current angle.
 void DrawFrame(ViewerContext& context);

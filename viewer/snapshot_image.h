@@ -8,8 +8,11 @@
 // Nearest single-precision value to 1/255 (bit pattern 0x3B808081).
 inline constexpr float kByteToUnit = 1.0f / 255.0f;
 
+// The texture name of a picture that has no texture in GL.
+inline constexpr std::uint32_t kNoTextureName = 0xFFFFFFFFu;
+
 struct SnapshotImage {
-    std::uint32_t textureName = 0xFFFFFFFFu;
+    std::uint32_t textureName = kNoTextureName;
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::unique_ptr<std::uint8_t[]> rgbPixels;  // red, green, blue; bottom row first

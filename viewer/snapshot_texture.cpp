@@ -18,6 +18,11 @@ void CreateSnapshotTexture(ViewerContext& context) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void DeleteSnapshotTexture(ViewerContext& context) {
+    SnapshotImage& picture = context.picture;
+    if (picture.textureName == kNoTextureName) return;
+    glDeleteTextures(1, &picture.textureName);
+    picture.textureName = kNoTextureName;
 }

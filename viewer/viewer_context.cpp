@@ -3,22 +3,17 @@
 #include "gl_context.h"
 #include "handover.h"
 
-ViewerContext::~ViewerContext() {
-    StopViewer(*this);
-}
-
 int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height) {
-    if (CreateGLContext(context, window, width, height) != 0 ||
-        SetUpScene(context, kSnapshotPath) != 0) {
-        StopViewer(context);
-        return 1;
-    }
+    if (LoadSnapshot(context.picture, kSnapshotPath) != 0) return 1;
+    if (CreateGLContext(context, window, width, height) != 0 || SetUpScene(context) != 0) return 1;
     context.ready = 1;
     return 0;
 }
 
 void StopViewer(ViewerContext& context) {
     context.ready = 0;
+    DeleteSnapshotTexture(context);
+    context.picture = SnapshotImage();
     context.vertexPositions.reset();
     context.indices.reset();
     context.textureCoordinates.reset();

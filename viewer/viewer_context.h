@@ -14,11 +14,12 @@ struct HWND__;
 struct HDC__;
 struct HGLRC__;
 
+// What it holds is given back by StopViewer, never by its destructor: at
+// the program's exit the window and the GL context are long gone.
 struct ViewerContext {
     ViewerContext() = default;
     ViewerContext(const ViewerContext&) = delete;
     ViewerContext& operator=(const ViewerContext&) = delete;
-    ~ViewerContext();
 
     HWND__* window = nullptr;
     HDC__* deviceContext = nullptr;
@@ -37,10 +38,14 @@ struct ViewerContext {
     MeshTriangle triangles[kMeshTriangleCount];
 };
 
-// Makes the GL context and the scene; on failure releases what was made.
+// Reads the snapshot, then makes the GL context and the scene. A rejected
+// snapshot fails before any context is made; what a later failure leaves
+// made stays recorded, for StopViewer.
 int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height);
 
-// Safe to call any number of times: each resource is released once.
+// The one release path: stops the drawing and gives back the texture, the
+// picture, the client arrays and the GL context. Safe to call again: each is
+// released once.
 void StopViewer(ViewerContext& context);
 
 // Draws and shows one frame while the viewer is ready.

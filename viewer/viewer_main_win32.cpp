@@ -5,7 +5,7 @@
 
 namespace {
 
-// Lives for the whole process: its destructor frees the picture at exit.
+// Lives for the whole process; RunViewer gives back what it holds.
 ViewerContext Viewer;
 
 }  // namespace

@@ -12,6 +12,12 @@ ViewerContext* ContextOf(HWND window) {
     return reinterpret_cast<ViewerContext*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+// The context hangs off the window from its creation, before any message
+// that needs it; a paint that comes before the start draws nothing.
+void OnNcCreate(HWND window, const CREATESTRUCTA& creation) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation.lpCreateParams));
+}
+
 void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
@@ -19,8 +25,10 @@ void OnPaint(HWND window) {
     EndPaint(window, &paint);
 }
 
+// Drawing stops at once, so the pass that sees the key draws no closing
+// frame; what the viewer holds is given back once, after the loop.
 void OnKeyDown(HWND window) {
-    if (ViewerContext* context = ContextOf(window)) StopViewer(*context);
+    if (ViewerContext* context = ContextOf(window)) context->ready = 0;
     PostQuitMessage(0);
 }
 
@@ -28,6 +36,9 @@ void OnKeyDown(HWND window) {
 
 LRESULT CALLBACK ViewerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            OnNcCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_PAINT:
             OnPaint(window);
             return 0;
@@ -53,16 +64,15 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client, 
 
     ShowCursor(FALSE);
 
-    HWND window =
-        CreateWindowExA(0, kViewerWindowName, kViewerWindowName, WS_POPUP, 0, 0, kWindowWidth,
-                        kWindowHeight, GetDesktopWindow(), nullptr, instance, nullptr);
+    // Topmost from its creation: during a run the saver's black cover is
+    // topmost over every monitor, and an ordinary window would open below it.
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, kViewerWindowName, kViewerWindowName, WS_POPUP, 0,
+                                  0, kWindowWidth, kWindowHeight, GetDesktopWindow(), nullptr,
+                                  instance, &context);
     if (!window) {
         UnregisterClassA(kViewerWindowName, instance);
         return nullptr;
     }
-    // NOTE: set before the first WM_PAINT, which ShowWindow may send; that
-    // paint draws nothing because the context is not ready yet.
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&context));
 
     RECT area = {};
     GetClientRect(window, &area);
@@ -70,6 +80,11 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client, 
     ShowWindow(window, show);
     UpdateWindow(window);
     return window;
+}
+
+void CloseViewerWindow(HWND window, HINSTANCE instance) {
+    DestroyWindow(window);
+    UnregisterClassA(kViewerWindowName, instance);
 }
 
 int RunMessageLoop(ViewerContext& context) {
@@ -97,9 +112,9 @@ int RunViewer(ViewerContext& context, HINSTANCE instance) {
     SIZE client = {};
     HWND window = OpenViewerWindow(context, instance, client);
     if (!window) return 0;
-    if (StartViewer(context, window, client.cx, client.cy) != 0) return 0;
-    const int exitCode = RunMessageLoop(context);
+    int exitCode = 0;
+    if (StartViewer(context, window, client.cx, client.cy) == 0) exitCode = RunMessageLoop(context);
     StopViewer(context);
-    UnregisterClassA(kViewerWindowName, instance);
+    CloseViewerWindow(window, instance);
     return exitCode;
 }

@@ -13,10 +13,16 @@ struct ViewerContext;
 HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client,
                       int show = SW_SHOWDEFAULT);
 
+// Destroys the window, after StopViewer has given back its device context,
+// and unregisters the class, which fails while a window of it exists.
+void CloseViewerWindow(HWND window, HINSTANCE instance);
+
 // Draws a frame per pass without ever waiting; returns WM_QUIT's wParam.
 int RunMessageLoop(ViewerContext& context);
 
 // The viewer's whole life on the calling thread; its result is the exit code.
+// Every way out, a rejected start included, stops the viewer once and closes
+// its window.
 int RunViewer(ViewerContext& context, HINSTANCE instance);
 
 LRESULT CALLBACK ViewerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

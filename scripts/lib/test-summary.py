@@ -10,7 +10,8 @@ and why. Skipped counts the CTest tests that were skipped and, besides, each
 GoogleTest case that skipped inside a test, which keeps its own count (CTest
 counts a test whose cases skipped as passed). The only skip explained is that
 of a test that runs a 32-bit program on a machine that cannot run one; any
-other skip, and any failure, makes it exit 1.
+other skip, and any failure, makes it exit 1; so does a preset whose file
+holds no test, or that left no file: a run that tested nothing is no pass.
 """
 
 import re
@@ -50,11 +51,14 @@ def main(why, results):
     explained, unexplained = [], []
     for preset, path in results:
         try:
-            tests = ElementTree.parse(path).getroot().iter("testcase")
+            tests = list(ElementTree.parse(path).getroot().iter("testcase"))
         except (OSError, ElementTree.ParseError) as error:
             print(f"{preset}: no results from CTest ({error})")
             failed += 1
             continue
+        if not tests:
+            print(f"{preset}: CTest ran no test")
+            failed += 1
         for test in tests:
             name = f"{preset}/{test.get('name')}"
             output = test.findtext("system-out") or ""

@@ -178,6 +178,9 @@ void glGenTextures(GLsizei count, GLuint* names) {
     for (GLsizei i = 0; i < count; ++i) names[i] = NextTextureName++;
     Record("glGenTextures", Int(count), Int(names[0]));
 }
+void glDeleteTextures(GLsizei count, const GLuint* names) {
+    Record("glDeleteTextures", Int(count), Int(names[0]));
+}
 void glBindTexture(GLenum target, GLuint name) { Record("glBindTexture", Enum(target), Int(name)); }
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
                   GLint border, GLenum format, GLenum type, const GLvoid* pixels) {

@@ -62,7 +62,10 @@ void ExpectNear(Rgb actual, Rgb expected, const char* where) {
 
 class RenderedScene : public ::testing::Test {
 protected:
-    void TearDown() override { std::remove(snapshotPath.c_str()); }
+    void TearDown() override {
+        StopViewer(context);
+        std::remove(snapshotPath.c_str());
+    }
 
     // Bottom half red, top half blue.
     void WriteRedBelowBlueAbove() {
@@ -76,8 +79,9 @@ protected:
     }
 
     void Start(int width, int height) {
+        ASSERT_EQ(LoadSnapshot(context.picture, snapshotPath.c_str()), 0);
         ASSERT_EQ(CreateGLContext(context, nullptr, width, height), 0);
-        ASSERT_EQ(SetUpScene(context, snapshotPath.c_str()), 0);
+        ASSERT_EQ(SetUpScene(context), 0);
         context.ready = 1;
     }
 

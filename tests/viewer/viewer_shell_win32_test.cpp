@@ -153,6 +153,9 @@ class ViewerShell : public ::testing::Test {
     // Everything StopViewer gives back is gone; the window stays recorded.
     void ExpectNothingHeld() const {
         EXPECT_EQ(context.ready, 0);
+        EXPECT_EQ(context.picture.textureName, kNoTextureName);
+        EXPECT_EQ(context.picture.rgbPixels, nullptr);
+        EXPECT_EQ(context.picture.rgbaPixels, nullptr);
         EXPECT_EQ(context.deviceContext, nullptr);
         EXPECT_EQ(context.glContext, nullptr);
         EXPECT_EQ(context.width, 0);
@@ -163,6 +166,14 @@ class ViewerShell : public ::testing::Test {
         EXPECT_EQ(wglGetCurrentContext(), nullptr);
     }
 
+    // RunViewer leaves neither its window nor its class behind.
+    void ExpectWindowAndClassGone() const {
+        EXPECT_EQ(FindWindowA(nullptr, kViewerWindowName), nullptr);
+        WNDCLASSEXA windowClass = {};
+        windowClass.cbSize = sizeof(windowClass);
+        EXPECT_FALSE(GetClassInfoExA(instance, kViewerWindowName, &windowClass));
+    }
+
     SnapshotFileGuard snapshot;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     ViewerContext context;
@@ -170,7 +181,7 @@ class ViewerShell : public ::testing::Test {
     SIZE client = {};
 };
 
-TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
+TEST_F(ViewerShell, WindowIsABorderlessTopmostTopLeft1024By768Popup) {
     ASSERT_NO_FATAL_FAILURE(Open());
 
     RECT rect;
@@ -185,7 +196,7 @@ TEST_F(ViewerShell, WindowIsABorderlessTopLeft1024By768Popup) {
 
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_EQ(style & ~WS_CLIPSIBLINGS, LONG(WS_POPUP | WS_VISIBLE));
-    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0);
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, LONG(WS_EX_TOPMOST));
 
     char text[64] = {};
     GetWindowTextA(window, text, sizeof(text));
@@ -266,18 +277,21 @@ TEST_F(ViewerShell, MouseInputEndsNothing) {
     EXPECT_EQ(context.spinAngle, 0.5f);
 }
 
-TEST_F(ViewerShell, KeyStopsDrawingAtOnceAndReleasesEachResourceOnce) {
+TEST_F(ViewerShell, KeyStopsDrawingAtOnceAndTheStopReleasesEachResourceOnce) {
     snapshot.Write(GreyBitmap(8, 8));
     ASSERT_NO_FATAL_FAILURE(OpenAndStart());
     HGLRC oldContext = context.glContext;
     ASSERT_NE(oldContext, nullptr);
     ASSERT_EQ(wglGetCurrentContext(), oldContext);
+    ASSERT_NE(context.picture.textureName, kNoTextureName);
 
     PostMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_EQ(RunMessageLoop(context), 0);
 
     // The key came first in the pass, so its closing frame was not drawn.
+    EXPECT_EQ(context.ready, 0);
     EXPECT_EQ(context.spinAngle, 0.0f);
+    StopViewer(context);
     ExpectNothingHeld();
     EXPECT_EQ(context.window, window);
     EXPECT_TRUE(IsWindow(window));
@@ -287,17 +301,10 @@ TEST_F(ViewerShell, KeyStopsDrawingAtOnceAndReleasesEachResourceOnce) {
     wglMakeCurrent(nullptr, nullptr);
     ReleaseDC(window, probe);
 
-    // After the loop and again at exit: nothing left to give back.
-    StopViewer(context);
     StopViewer(context);
     ExpectNothingHeld();
     RenderFrame(context);
     EXPECT_EQ(context.spinAngle, 0.0f);
-
-    // The picture is the context's until the program ends.
-    EXPECT_EQ(context.picture.width, 8);
-    EXPECT_NE(context.picture.rgbPixels, nullptr);
-    EXPECT_NE(context.picture.rgbaPixels, nullptr);
 }
 
 TEST_F(ViewerShell, ExitCodeIsTheQuitCodeEvenWhenMessagesFollowIt) {
@@ -333,23 +340,22 @@ TEST_F(ViewerShell, RunViewerEndsWithCodeZeroOnAKey) {
     KillTimer(nullptr, key);
 
     ExpectNothingHeld();
-    // The window goes with the process, not before.
-    window = FindWindowA(nullptr, kViewerWindowName);
-    EXPECT_NE(window, nullptr);
+    ExpectWindowAndClassGone();
     EXPECT_GT(context.spinAngle, 0.0f);
 }
 
 class RejectedSnapshot : public ViewerShell, public ::testing::WithParamInterface<Bytes (*)()> {};
 
-TEST_P(RejectedSnapshot, FailedStartLeavesNothingHeld) {
+TEST_P(RejectedSnapshot, FailsTheStartBeforeAnyGLContextIsMade) {
     snapshot.Write(GetParam()());
     ASSERT_NO_FATAL_FAILURE(Open());
     context.spinAngle = 7.0f;
 
     EXPECT_EQ(StartViewer(context, window, 1024, 768), 1);
 
+    // Without a StopViewer: nothing was asked of the window at all.
+    EXPECT_EQ(context.window, nullptr);
     ExpectNothingHeld();
-    EXPECT_EQ(context.picture.rgbPixels, nullptr);
     EXPECT_EQ(context.picture.width, 0);
     EXPECT_TRUE(IsWindow(window));
     RenderFrame(context);
@@ -365,6 +371,7 @@ TEST_P(RejectedSnapshot, RunViewerReturnsZeroWithoutEnteringTheLoop) {
     KillTimer(nullptr, safety);
 
     ExpectNothingHeld();
+    ExpectWindowAndClassGone();
     EXPECT_EQ(context.spinAngle, 0.0f) << "frames were drawn after a rejected start";
 }
 
