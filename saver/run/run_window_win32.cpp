@@ -19,7 +19,6 @@
 namespace {
 
 constexpr char kClassName[] = "Tesselune_S";
-constexpr int kSnapshotSide = 512;
 
 enum TimerId : UINT_PTR { kTimer1 = 1, kTimer2, kTimer3 };
 
