@@ -6,6 +6,7 @@
 #include "handover.h"
 #include "music_playback.h"
 #include "path_routines_win32.h"
+#include "per_monitor_dpi_win32.h"
 #include "picture_surface_win32.h"
 #include "settings.h"
 #include "snapshot_capture_win32.h"
@@ -20,19 +21,22 @@ constexpr char kClassName[] = "Tesselune_S";
 
 enum TimerId : UINT_PTR { kMusicTimer = 1, kTimer3 };
 
-// Runs a program by path with no arguments and does not wait for it.
-void StartProgram(const std::string& path, WORD show) {
+// Runs a program by path with no arguments and does not wait for it; its
+// process id, or 0 when it could not be started.
+DWORD StartProgram(const std::string& path, WORD show) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = show;
     std::string commandLine = '"' + path + '"';
     PROCESS_INFORMATION process = {};
-    if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return 0;
     }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return process.dwProcessId;
 }
 
 class RunWindow final : public FormWindow {
@@ -62,6 +66,8 @@ bool RunWindow::Load(HINSTANCE instance, bool hideCursor) {
         ShowCursor(FALSE);
         cursorHidden_ = true;
     }
+    // The run window, the capture and the cover in physical pixels.
+    const PerMonitorDpiScope perMonitor;
     if (!Create(instance, kClassName, kRunWindowName, WS_POPUP, nullptr)) return false;
     Timer3.Attach(Handle());
 
@@ -75,7 +81,14 @@ bool RunWindow::Load(HINSTANCE instance, bool hideCursor) {
     // After the capture, so the snapshot never holds it.
     cover_.Show(instance, Handle());
     // Only now, with the file complete, may the viewer read it.
-    GuardedStep([&] { StartProgram(ViewerPath(), SW_SHOWNORMAL); });
+    GuardedStep([&] {
+        // NOTE: the right to take the foreground, where Windows gave it to
+        // the saver, is passed on to the viewer, so that the keys go to it
+        // rather than stay with the program the user left.
+        if (const DWORD viewer = StartProgram(ViewerPath(), SW_SHOWNORMAL)) {
+            AllowSetForegroundWindow(viewer);
+        }
+    });
     // NOTE: the watch starts with the viewer, not with the load: its first
     // tick ends a run whose viewer has no window yet, and the capture, the
     // save and the cover must not eat into the viewer's half second.
@@ -111,6 +124,8 @@ void RunWindow::OnTimer(UINT_PTR id) {
 
 // The end sequence; it always ends the program, without unwinding anything.
 void RunWindow::OnCloseRequest() {
+    // First, so that black does not stay while the music stops.
+    cover_.Remove();
     // The timer goes before the music stops, so no poll can start it again.
     if (musicTimer_) musicTimer_->SetEnabled(false);
     if (music_) music_->Stop();
