@@ -23,11 +23,9 @@ bool CoverWindow::Show(HINSTANCE instance, HWND runWindow) {
     return true;
 }
 
-// NOTE: destroyed, not hidden: where no window manager runs, Wine waits two
-// seconds for one to confirm that a window as large as the screen is hidden.
-void CoverWindow::Remove() {
+void CoverWindow::Hide() {
     viewerWatch_.SetEnabled(false);
-    if (Handle()) DestroyWindow(Handle());
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
 // Over the whole virtual screen: every monitor, wherever it lies.
@@ -68,7 +66,7 @@ void CoverWindow::OnTimer(UINT_PTR) {
     if (!viewer_) {
         FindViewer();
     } else if (!IsWindow(viewer_)) {
-        Remove();
+        Hide();
     }
 }
 

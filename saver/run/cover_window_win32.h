@@ -12,10 +12,10 @@ class CoverWindow final : public FormWindow {
     // and shows it without taking the focus; false when it cannot be made.
     // It lifts the viewer's window above itself and hands it the foreground
     // as soon as that appears, follows every change of the monitors, and
-    // goes as soon as that window has gone.
+    // hides itself as soon as that window has gone.
     bool Show(HINSTANCE instance, HWND runWindow);
-    // Takes the cover off the screen for good; nothing once it has gone.
-    void Remove();
+    // Takes the cover off the screen for the rest of the run.
+    void Hide();
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -125,7 +125,7 @@ void RunWindow::OnTimer(UINT_PTR id) {
 // The end sequence; it always ends the program, without unwinding anything.
 void RunWindow::OnCloseRequest() {
     // First, so that black does not stay while the music stops.
-    cover_.Remove();
+    cover_.Hide();
     // The timer goes before the music stops, so no poll can start it again.
     if (musicTimer_) musicTimer_->SetEnabled(false);
     if (music_) music_->Stop();
