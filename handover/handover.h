@@ -10,6 +10,8 @@ inline constexpr char kSnapshotFolder[] = "C:\\t_olva";
 // Written whole by the saver before it starts the viewer, readable by the
 // account that runs them only; read once by the viewer at its start.
 inline constexpr char kSnapshotPath[] = "C:\\t_olva\\Tesselune.bmp";
+// Its width and height in pixels, whatever the screen's size.
+inline constexpr int kSnapshotSide = 512;
 
 // The viewer's file name, in the saver's own folder; started without
 // arguments.

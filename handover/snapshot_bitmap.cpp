@@ -1,5 +1,6 @@
 #include "snapshot_bitmap.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -20,7 +21,9 @@ std::uint32_t ReadU32(const std::uint8_t* p) {
            std::uint32_t(p[3]) << 24;
 }
 
-std::uint16_t ReadU16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
+std::uint16_t ReadU16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
+}
 
 void PutU32(std::uint8_t* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i));
@@ -29,6 +32,23 @@ void PutU32(std::uint8_t* p, std::uint32_t v) {
 void PutU16(std::uint8_t* p, std::uint16_t v) {
     p[0] = std::uint8_t(v);
     p[1] = std::uint8_t(v >> 8);
+}
+
+// The header for width x height, and black pixels.
+std::vector<std::uint8_t> EmptyFile(std::int32_t width, std::int32_t height) {
+    const std::size_t imageSize = std::size_t(BitmapStride(width)) * std::size_t(height);
+    std::vector<std::uint8_t> file(kBitmapHeaderSize + imageSize, 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    PutU32(&file[2], std::uint32_t(file.size()));
+    PutU32(&file[10], kBitmapHeaderSize);
+    PutU32(&file[14], 40);
+    PutU32(&file[kWidthOffset], std::uint32_t(width));
+    PutU32(&file[kHeightOffset], std::uint32_t(height));
+    PutU16(&file[26], 1);
+    PutU16(&file[kBitDepthOffset], 24);
+    PutU32(&file[34], std::uint32_t(imageSize));
+    return file;
 }
 
 }  // namespace
@@ -72,21 +92,8 @@ bool DecodeSnapshotBitmap(const std::uint8_t* file, std::size_t size, BitmapPixe
 
 std::vector<std::uint8_t> EncodeSnapshotBitmap(std::int32_t width, std::int32_t height,
                                                const std::uint8_t* rgb) {
+    std::vector<std::uint8_t> file = EmptyFile(width, height);
     const auto stride = std::size_t(BitmapStride(width));
-    const std::size_t imageSize = stride * std::size_t(height);
-    std::vector<std::uint8_t> file(kBitmapHeaderSize + imageSize, 0);
-
-    file[0] = 'B';
-    file[1] = 'M';
-    PutU32(&file[2], std::uint32_t(file.size()));
-    PutU32(&file[10], kBitmapHeaderSize);
-    PutU32(&file[14], 40);
-    PutU32(&file[kWidthOffset], std::uint32_t(width));
-    PutU32(&file[kHeightOffset], std::uint32_t(height));
-    PutU16(&file[26], 1);
-    PutU16(&file[kBitDepthOffset], 24);
-    PutU32(&file[34], std::uint32_t(imageSize));
-
     for (std::int32_t r = 0; r < height; ++r) {
         std::uint8_t* target = &file[kBitmapHeaderSize + std::size_t(r) * stride];
         const std::uint8_t* source = rgb + std::size_t(r) * std::size_t(width) * 3;
@@ -95,6 +102,18 @@ std::vector<std::uint8_t> EncodeSnapshotBitmap(std::int32_t width, std::int32_t 
             target[3 * c + 1] = source[3 * c + 1];
             target[3 * c + 2] = source[3 * c + 0];
         }
+    }
+    return file;
+}
+
+std::vector<std::uint8_t> EncodeSnapshotBitmapRows(std::int32_t width, std::int32_t height,
+                                                   const std::uint8_t* rows) {
+    std::vector<std::uint8_t> file = EmptyFile(width, height);
+    const auto stride = std::size_t(BitmapStride(width));
+    for (std::int32_t r = 0; r < height; ++r) {
+        const std::uint8_t* source = rows + std::size_t(r) * stride;
+        std::copy(source, source + std::size_t(width) * 3,
+                  file.data() + kBitmapHeaderSize + std::size_t(r) * stride);
     }
     return file;
 }

@@ -29,3 +29,10 @@ bool DecodeSnapshotBitmap(const std::uint8_t* file, std::size_t size, BitmapPixe
 // first (the order DecodeSnapshotBitmap gives back).
 std::vector<std::uint8_t> EncodeSnapshotBitmap(std::int32_t width, std::int32_t height,
                                                const std::uint8_t* rgb);
+
+// Makes the complete file for rows as the file holds them: blue, green, red,
+// each row BitmapStride(width) bytes, bottom row first. That is how a 24-bit
+// bottom-up DIB section keeps its image, so a captured picture goes in as it
+// is. The file's padding is zero whatever the rows' padding holds.
+std::vector<std::uint8_t> EncodeSnapshotBitmapRows(std::int32_t width, std::int32_t height,
+                                                   const std::uint8_t* rows);

@@ -5,12 +5,7 @@
 
 #include <cstring>
 
-std::string MciReply;
-
 namespace {
-
-char replyBuffer[512];
-char errorTextBuffer[256];
 
 // "コマンド文字列が指定されていません" in code page 932.
 const char kNoCommandText[] =
@@ -31,40 +26,41 @@ std::string TextOf(const char (&buffer)[size]) {
 
 }  // namespace
 
-std::int32_t MciSend(const std::string& command, std::string& reply) {
+std::int32_t MciChannel::MciSend(const std::string& command, std::string& reply) {
     if (command.empty()) {
         reply = kNoCommandText;
         return -1;
     }
     // An empty first character keeps an earlier reply from standing in for a
     // command that answers nothing.
-    replyBuffer[0] = '\0';
-    LastResult =
-        static_cast<std::int32_t>(SendMciString(command.c_str(), replyBuffer, sizeof(replyBuffer)));
+    replyBuffer_[0] = '\0';
+    LastResult = static_cast<std::int32_t>(
+        SendMciString(command.c_str(), replyBuffer_, sizeof(replyBuffer_)));
     if (LastResult != 0) {
-        errorTextBuffer[0] = '\0';
-        if (GetMciErrorString(static_cast<std::uint32_t>(LastResult), errorTextBuffer,
-                              sizeof(errorTextBuffer)) != 0) {
-            reply = TextOf(errorTextBuffer);
+        errorTextBuffer_[0] = '\0';
+        if (GetMciErrorString(static_cast<std::uint32_t>(LastResult), errorTextBuffer_,
+                              sizeof(errorTextBuffer_)) != 0) {
+            reply = TextOf(errorTextBuffer_);
         } else {
             reply = kNoErrorText;
         }
         return LastResult;
     }
-    reply = TextOf(replyBuffer);
+    reply = TextOf(replyBuffer_);
     return 0;
 }
 
-std::string MciQuery(const std::string& command) {
-    const std::int32_t code = MciSend(command, MciReply);
+std::string MciChannel::MciQuery(const std::string& command) {
+    const std::int32_t code = MciSend(command, mciReply_);
     LastResult = code;
     if (code != 0) return "Error:" + std::to_string(code);
-    return MciReply;
+    return mciReply_;
 }
 
-std::int32_t MciPlay(const std::string& device, const std::string& from, const std::string& to) {
+std::int32_t MciChannel::MciPlay(const std::string& device, const std::string& from,
+                                 const std::string& to) {
     std::string command = "play " + device;
     if (!from.empty()) command += " from " + from;
     if (!to.empty()) command += " to " + to;
-    return MciSend(command, MciReply);
+    return MciSend(command, mciReply_);
 }

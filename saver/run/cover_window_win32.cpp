@@ -16,18 +16,41 @@ bool CoverWindow::Show(HINSTANCE instance, HWND runWindow) {
                 WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW)) {
         return false;
     }
-    SetWindowPos(Handle(), HWND_TOPMOST, GetSystemMetrics(SM_XVIRTUALSCREEN),
-                 GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                 GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    Fit(SWP_SHOWWINDOW);
     UpdateWindow(Handle());
     viewerWatch_.Attach(Handle());
     viewerWatch_.SetEnabled(true);
     return true;
 }
 
+void CoverWindow::Hide() {
+    viewerWatch_.SetEnabled(false);
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
+// Over the whole virtual screen: every monitor, wherever it lies.
+void CoverWindow::Fit(UINT flags) {
+    SetWindowPos(Handle(), HWND_TOPMOST, GetSystemMetrics(SM_XVIRTUALSCREEN),
+                 GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                 GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOACTIVATE | flags);
+}
+
 LRESULT CoverWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-    return FormWindow::OnMessage(message, wParam, lParam);
+    switch (message) {
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        // NOTE: a monitor plugged in or woken up, or a changed resolution or
+        // scale, changes the virtual screen during the run. The cover was
+        // made per-monitor aware, so these read the new size in physical
+        // pixels; the DPI change's own proposal of a rectangle is scaled
+        // from the old one and is not taken.
+        case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
+            Fit(0);
+            return 0;
+        default:
+            return FormWindow::OnMessage(message, wParam, lParam);
+    }
 }
 
 void CoverWindow::OnPaint(HDC dc) {
@@ -36,16 +59,30 @@ void CoverWindow::OnPaint(HDC dc) {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-// NOTE: the viewer opens an ordinary window, which would stay below a
-// topmost cover; it is made topmost too the moment it exists, so it opens
-// above the cover. Checked far more often than the run's watch for its end,
-// so that the viewer is not hidden behind black for a moment.
+// Checked far more often than the run's watch for the viewer's end, so that
+// the viewer is not hidden behind black for a moment when it comes, and
+// black does not stay for a moment when it goes.
 void CoverWindow::OnTimer(UINT_PTR) {
-    HWND viewer = FindWindowA(nullptr, kViewerWindowName);
-    if (!viewer) return;
-    // Posted, not sent: a viewer that is busy starting must not hold up the
-    // run's own timers.
-    SetWindowPos(viewer, HWND_TOPMOST, 0, 0, 0, 0,
+    if (!viewer_) {
+        FindViewer();
+    } else if (!IsWindow(viewer_)) {
+        Hide();
+    }
+}
+
+void CoverWindow::FindViewer() {
+    viewer_ = FindWindowA(nullptr, kViewerWindowName);
+    if (!viewer_) return;
+    // NOTE: the viewer makes its window topmost itself, so that it opens
+    // above the cover even while the run is busy opening the music; this
+    // lifts the window of a viewer that does not. Posted, not sent: a
+    // viewer that is busy starting must not hold up the run's own timers.
+    SetWindowPos(viewer_, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
-    viewerWatch_.SetEnabled(false);
+    // NOTE: the saver never takes the foreground (the cover never activates,
+    // the run window is hidden), and Windows does not always pass it on to
+    // the viewer: then the keys would stay with the program the user left,
+    // and the key meant to end the run would type into it. Refused
+    // harmlessly where the saver may not give the foreground away.
+    SetForegroundWindow(viewer_);
 }

@@ -10,8 +10,12 @@ class CoverWindow final : public FormWindow {
   public:
     // Makes the cover, owned by the run window, over the whole virtual screen
     // and shows it without taking the focus; false when it cannot be made.
-    // It lifts the viewer's window above itself as soon as that appears.
+    // It lifts the viewer's window above itself and hands it the foreground
+    // as soon as that appears, follows every change of the monitors, and
+    // hides itself as soon as that window has gone.
     bool Show(HINSTANCE instance, HWND runWindow);
+    // Takes the cover off the screen for the rest of the run.
+    void Hide();
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -19,5 +23,10 @@ class CoverWindow final : public FormWindow {
     void OnTimer(UINT_PTR id) override;
 
   private:
+    void Fit(UINT flags);
+    void FindViewer();
+
     WindowTimer viewerWatch_{1, 20};
+    // The viewer's window once it has been seen; null before.
+    HWND viewer_ = nullptr;
 };

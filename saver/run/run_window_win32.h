@@ -10,6 +10,6 @@ inline constexpr char kRunWindowName[] = "Tesselune_Main";
 
 // Loads the window, not shown, which runs the whole start of the run; false
 // when the window cannot be made. From then on the window lives until it
-// ends the program, and shows the cursor again first when start-up hid it
-// for the run.
-bool LoadRunWindow(HINSTANCE instance, bool cursorHidden);
+// ends the program. With hideCursor, the cursor is hidden from the start of
+// the run to its end.
+bool LoadRunWindow(HINSTANCE instance, bool hideCursor);

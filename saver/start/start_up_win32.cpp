@@ -40,14 +40,11 @@ void Preview(HINSTANCE instance) {
     // NOTE: without a box to live in, the preview could never be unloaded
     // and the process would stay behind unseen.
     if (!IsWindow(host)) EndProgram();
-    int width = 0;
-    int height = 0;
-    GuardedStep([&] {
-        RECT box = {};
-        if (!GetWindowRect(host, &box)) return;
-        width = box.right - box.left;
-        height = box.bottom - box.top;
-    });
+    RECT box = {};
+    // A box that cannot be measured gives the size 0 x 0.
+    if (!GetWindowRect(host, &box)) box = RECT{};
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
     if (!Tesselune_R.Load(instance)) EndProgram();
     ShowPreviewIn(Tesselune_R, host, width, height);
 }
@@ -58,11 +55,9 @@ void Main(HINSTANCE instance) {
     // Before any text is read: the command line, the profile file, the file
     // chooser and MCI all hand over bytes of the machine's code page.
     UseMachineAnsiLeadBytes();
-    GuardedStep([] {
-        const bool running = FindWindowA(nullptr, kRunWindowName) != nullptr;
-        const bool configuring = FindWindowA(nullptr, kSettingsDialogName) != nullptr;
-        if (running || configuring) EndProgram();
-    });
+    const bool running = FindWindowA(nullptr, kRunWindowName) != nullptr;
+    const bool configuring = FindWindowA(nullptr, kSettingsDialogName) != nullptr;
+    if (running || configuring) EndProgram();
 
     std::string letter;
     GuardedStep([&] { letter = ModeLetter(ArgumentString()); });
@@ -72,7 +67,7 @@ void Main(HINSTANCE instance) {
     }
 
     GuardedStep([] { MakeDropBox(kSnapshotFolder); });
-    GuardedStep([] { LoadSettings(); });
+    LoadSettings();
     GuardedStep([] {
         if (FileExists(ViewerPath())) return;
         MessageBoxW(nullptr, kViewerMissing, kApplicationTitle, MB_OK);
@@ -84,9 +79,6 @@ void Main(HINSTANCE instance) {
     }
     GuardedStep([&] {
         if (letter != "S" && !ArgumentString().empty()) EndProgram();
-    });
-    GuardedStep([&] {
-        if (letter == "S") ShowCursor(FALSE);
     });
     if (!LoadRunWindow(instance, letter == "S")) EndProgram();
 }

@@ -67,19 +67,10 @@ bool PictureSurface::LoadBitmapResource(HINSTANCE instance, int resourceId, int 
     return copied;
 }
 
-bool PictureSurface::ReadRgb(std::uint8_t* rgb) const {
-    if (!bits_) return false;
-    GdiFlush();
-    const std::size_t stride = (std::size_t(width_) * 3 + 3) / 4 * 4;
-    for (int row = 0; row < height_; ++row) {
-        const std::uint8_t* bgr = bits_ + stride * std::size_t(row);
-        for (int column = 0; column < width_; ++column, bgr += 3, rgb += 3) {
-            rgb[0] = bgr[2];
-            rgb[1] = bgr[1];
-            rgb[2] = bgr[0];
-        }
-    }
-    return true;
+const std::uint8_t* PictureSurface::Rows() const {
+    // NOTE: GDI may still hold drawing for the image in its batch.
+    if (bits_) GdiFlush();
+    return bits_;
 }
 
 bool CopyPicture(HDC target, int x, int y, int width, int height, HDC source, int sourceWidth,

@@ -27,8 +27,11 @@ class PictureSurface {
     // at the size they have at dpi; false leaves the surface without an
     // image.
     bool LoadBitmapResource(HINSTANCE instance, int resourceId, int dpi = kDesignDpi);
-    // The image's pixels as red, green, blue per pixel, bottom row first.
-    bool ReadRgb(std::uint8_t* rgb) const;
+    // The image's rows as its 24-bit bottom-up DIB section keeps them: blue,
+    // green, red per pixel, each row padded to a multiple of four bytes,
+    // bottom row first; with GDI's drawing on it finished. Null without an
+    // image.
+    const std::uint8_t* Rows() const;
 
   private:
     void Release();

@@ -22,8 +22,9 @@ import time
 import unittest
 
 from settings_file_bytes import settings_file_bytes
-from wine_desktop import (END_SECONDS, START_SECONDS, WINE_RUN, Program, Screenshot, our_programs,
-                          poll, probe, run, window_exists, window_texts, wine_path, x_windows)
+from wine_desktop import (END_SECONDS, PROBE, START_SECONDS, WINE_RUN, Program, Screenshot,
+                          our_programs, poll, probe, run, window_exists, window_texts, wine_path,
+                          x_windows)
 
 SAVER = os.environ["TESSELUNE_SAVER"]
 VIEWER = os.environ["TESSELUNE_VIEWER"]
@@ -37,8 +38,10 @@ PREFIX = os.environ["WINEPREFIX"]
 SNAPSHOT_FOLDER = os.path.join(PREFIX, "drive_c", "t_olva")
 SNAPSHOT = os.path.join(SNAPSHOT_FOLDER, "Tesselune.bmp")
 CYCLES = int(os.environ.get("TESSELUNE_CYCLES", "50"))
+SAVER_X11_SETTINGS = r"HKCU\Software\Wine\AppDefaults\Tesselune.scr\X11 Driver"
 
 RUN_TITLE = "Tesselune_Main"
+COVER_CLASS = "Tesselune_Cover"
 VIEWER_TITLE = "Tesselune_VC"
 PREVIEW_TITLE = "Preview Window"
 DIALOG_TITLE = "<Tesselune>"
@@ -85,6 +88,17 @@ def read_text(path):
         return ""
 
 
+def western_locales():
+    """A folder holding the French locale, made once: Wine takes its ANSI
+    code page, here 1252, from the locale a program runs under."""
+    locales = os.path.join(os.path.dirname(WORK), "locales")
+    if not os.path.isdir(os.path.join(locales, "fr_FR.UTF-8")):
+        os.makedirs(locales, exist_ok=True)
+        run(["localedef", "-i", "fr_FR", "-f", "UTF-8", os.path.join(locales, "fr_FR.UTF-8")],
+            timeout=120, check=True)
+    return locales
+
+
 class SaverTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -97,7 +111,26 @@ class SaverTest(unittest.TestCase):
             shutil.copy(SAVER, os.path.join(folder, "Tesselune.scr"))
         shutil.copy(VIEWER, os.path.join(cls.with_viewer, "Tesselune.dll"))
         shutil.copy(CURSOR_WITNESS, os.path.join(cls.with_witness, "Tesselune.dll"))
+        cls.leave_the_saver_unmanaged(True)
         cls.warm_up_the_viewer()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.leave_the_saver_unmanaged(False)
+
+    @classmethod
+    def leave_the_saver_unmanaged(cls, unmanaged):
+        """Tells Wine that no window manager looks after the saver's windows.
+
+        NOTE: Wine hands a window as large as the screen, such as the cover,
+        to the window manager, and when it hides one waits up to two seconds
+        for the manager to confirm; no manager runs on the test screen, and
+        the run would end that much later than on Windows."""
+        if unmanaged:
+            command = ["add", SAVER_X11_SETTINGS, "/v", "Managed", "/d", "N", "/f"]
+        else:
+            command = ["delete", SAVER_X11_SETTINGS, "/f"]
+        run([WINE_RUN, "reg", *command], check=unmanaged)
 
     @classmethod
     def warm_up_the_viewer(cls):
@@ -151,7 +184,7 @@ class SaverTest(unittest.TestCase):
         path = os.path.join(folder or self.with_viewer, "Tesselune.scr")
         return self.start([path, *arguments], env=env)
 
-    def start_run(self, *arguments, env=None):
+    def start_run(self, *arguments, folder=None, env=None):
         """Starts the saver and waits for the viewer it starts.
 
         NOTE: a run ends on purpose at its first look for the viewer's window,
@@ -159,7 +192,7 @@ class SaverTest(unittest.TestCase):
         busy machine a viewer now and then takes longer. Such a run must
         still end cleanly; it is then tried once more."""
         for attempt in range(2):
-            saver = self.saver(*arguments, env=env)
+            saver = self.saver(*arguments, folder=folder, env=env)
             seen = poll(lambda: window_exists(VIEWER_TITLE) or saver.process.poll() is not None,
                         START_SECONDS)
             self.assertTrue(seen, f"no viewer within {START_SECONDS} s")
@@ -173,11 +206,15 @@ class SaverTest(unittest.TestCase):
         return saver
 
     def end_late_viewer(self):
-        """Ends the viewer that a run which ended early left running on its own."""
+        """Ends the viewer that a run which ended early left running on its own.
+
+        Only viewers count: a test may keep a preview running beside the run."""
+        def viewers():
+            return [command for command in our_programs() if "tesselune.dll" in command.lower()]
+
         if poll(lambda: window_exists(VIEWER_TITLE), START_SECONDS):
             probe("close", VIEWER_TITLE)
-        self.assertTrue(poll(lambda: not our_programs(), END_SECONDS),
-                        f"processes left: {our_programs()}")
+        self.assertTrue(poll(lambda: not viewers(), END_SECONDS), f"viewers left: {viewers()}")
 
     def focus_viewer(self):
         windows = poll(lambda: x_windows(VIEWER_TITLE), END_SECONDS)
@@ -258,12 +295,27 @@ class RunMode(SaverTest):
         for x, y in ((0, 0), (VIEWER_WIDTH - 1, 0), (0, VIEWER_HEIGHT - 1)):
             self.assertEqual(shot.pixel(x, y), BLACK, f"the viewer's corner ({x}, {y})")
 
+        # The cover follows a change of the screen.
+        code, cover = probe("display-change", COVER_CLASS)
+        self.assertEqual(code, 0, "no cover")
+        self.assertEqual([cover[side] for side in ("left", "top", "right", "bottom")],
+                         ["0", "0", str(SCREEN_WIDTH), str(SCREEN_HEIGHT)],
+                         "the cover did not fit itself to the screen again")
+
         # A click on the cover leaves the keys with the viewer.
         self.focus_viewer()
         run(["xdotool", "mousemove", "1200", "900", "click", "1"])
         time.sleep(0.5)
         self.assertIsNone(saver.process.poll(), "a click ended the run")
+        self.assertTrue(window_exists(VIEWER_TITLE), "a click ended the viewer")
+
+        # The cover goes with the viewer's window, not with the run's next
+        # look for it, half a second later.
+        watch = self.start([PROBE, "watch-end", VIEWER_TITLE, COVER_CLASS])
+        self.assertEqual(watch.read_line(), "ready")
         run(["xdotool", "key", "Escape"])
+        hidden_after = int(watch.read_line(END_SECONDS).split("=")[1])
+        self.assertLessEqual(hidden_after, 100, "black stayed after the viewer had gone")
         self.assert_run_ends(saver)
 
         uncovered = poll(lambda: BLACK not in outside_viewer(Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT)),
@@ -390,12 +442,15 @@ class RunMusic(SaverTest):
                        f'    file "{self.sink}"\n    format "wav"\n}}\n')
         self.env = dict(os.environ, ALSA_CONFIG_PATH=alsa)
 
-    def choose_music_file(self, path):
-        with open(os.path.join(self.with_viewer, "Tesselune.ini"), "wb") as file:
-            file.write(settings_file_bytes(2, 0, wine_path(path)))
+    def choose_music_file(self, path, folder=None, code_page="cp932"):
+        # The path goes in as the saver's code page gives it.
+        settings = settings_file_bytes(2, 0, "?").replace(
+            b"=?\r\n", b"=" + wine_path(path).encode(code_page) + b"\r\n")
+        with open(os.path.join(folder or self.with_viewer, "Tesselune.ini"), "wb") as file:
+            file.write(settings)
 
-    def assert_plays_through_the_run_and_stops_at_its_end(self):
-        saver = self.start_run("/s", env=self.env)
+    def assert_plays_through_the_run_and_stops_at_its_end(self, folder=None, env=None):
+        saver = self.start_run("/s", folder=folder, env=env or self.env)
         self.assertTrue(poll(lambda: sink_sound_end(self.sink), END_SECONDS), "nothing played")
         heard = sink_sound_end(self.sink)
         # The 0.4 s tone has ended by now: more sound means it plays again.
@@ -416,6 +471,21 @@ class RunMusic(SaverTest):
         shutil.copy(TONE + ".mp3", mixed_case)
         self.choose_music_file(mixed_case)
         self.assert_plays_through_the_run_and_stops_at_its_end()
+
+    def test_a_western_system_runs_from_a_folder_whose_name_ends_in_an_accent(self):
+        # NOTE: "é" is a lead byte in code page 932. Walked by that code
+        # page's rule, the saver's own path would end its folder before
+        # "Café", and neither the viewer nor the settings would be found.
+        locales = western_locales()
+        folder = os.path.join(WORK, "Café")
+        os.makedirs(folder, exist_ok=True)
+        for program, name in ((SAVER, "Tesselune.scr"), (VIEWER, "Tesselune.dll")):
+            shutil.copy(program, os.path.join(folder, name))
+        music = os.path.join(folder, "tonalité.wav")
+        shutil.copy(TONE + ".wav", music)
+        self.choose_music_file(music, folder, code_page="cp1252")
+        env = dict(self.env, LOCPATH=locales, LC_ALL="fr_FR.UTF-8")
+        self.assert_plays_through_the_run_and_stops_at_its_end(folder, env)
 
     def test_a_file_of_another_kind_plays_nothing(self):
         # WAV data under another name: the name's ending alone decides.

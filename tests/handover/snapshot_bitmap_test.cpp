@@ -69,6 +69,19 @@ TEST(SnapshotBitmapFormat, PixelsAreStoredBlueGreenRedBottomRowFirst) {
     EXPECT_EQ(Bytes(file.begin() + 54, file.end()), (Bytes{0, 0, 255, 0, 255, 0, 0, 0}));
 }
 
+TEST(SnapshotBitmapFormat, RowsAsADibSectionKeepsThemMakeTheSameFileWithZeroPadding) {
+    // Width 3: 9 pixel bytes and 3 padding bytes a row; padding is poisoned.
+    Bytes rows = CountingPixels(4, 2);
+    Bytes rgb;
+    for (std::size_t row = 0; row < 2; ++row) {
+        for (std::size_t k = 9; k < 12; ++k) rows[row * 12 + k] = 0xEE;
+        for (std::size_t pixel = row * 12; pixel < row * 12 + 9; pixel += 3) {
+            rgb.insert(rgb.end(), {rows[pixel + 2], rows[pixel + 1], rows[pixel]});
+        }
+    }
+    EXPECT_EQ(EncodeSnapshotBitmapRows(3, 2, rows.data()), EncodeSnapshotBitmap(3, 2, rgb.data()));
+}
+
 TEST(SnapshotBitmapReading, GivesBackWhatWasWrittenForPaddedWidths) {
     for (int width : {1, 2, 3, 4, 5, 7, 512}) {
         const Bytes rgb = CountingPixels(width, 3);
@@ -118,7 +131,7 @@ TEST(SnapshotBitmapReading, AcceptsTrailingBytesAndAnEmptyPicture) {
 }
 
 class SnapshotBitmapRejection : public ::testing::Test {
-protected:
+  protected:
     Bytes rgb = CountingPixels(4, 4);
     Bytes file = EncodeSnapshotBitmap(4, 4, rgb.data());
 };

@@ -5,6 +5,7 @@
 #include "command_window_win32.h"
 #include "memory_property_store.h"
 #include "message_pump_win32.h"
+#include "snapshot_bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -71,14 +72,13 @@ Picture Drawn(HWND window) {
     PictureSurface surface;
     if (!surface.Resize(picture.width, picture.height, true)) return picture;
     SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.Dc()), PRF_CLIENT);
-    std::vector<std::uint8_t> rgb(std::size_t(picture.width * picture.height * 3));
-    surface.ReadRgb(rgb.data());
+    const std::uint8_t* rows = surface.Rows();
     picture.pixels.resize(std::size_t(picture.width * picture.height));
     for (int row = 0; row < picture.height; ++row) {
-        const std::uint8_t* bottomUp = &rgb[std::size_t(row * picture.width * 3)];
+        const std::uint8_t* bottomUp = rows + std::size_t(row) * BitmapStride(picture.width);
         for (int x = 0; x < picture.width; ++x, bottomUp += 3) {
             picture.pixels[std::size_t((picture.height - 1 - row) * picture.width + x)] =
-                std::uint32_t(bottomUp[0]) << 16 | std::uint32_t(bottomUp[1]) << 8 | bottomUp[2];
+                std::uint32_t(bottomUp[2]) << 16 | std::uint32_t(bottomUp[1]) << 8 | bottomUp[0];
         }
     }
     return picture;

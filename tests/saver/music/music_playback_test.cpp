@@ -2,10 +2,11 @@
 
 #include "fake_multimedia.h"
 #include "last_result.h"
-#include "saver_boolean.h"
 #include "settings.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -19,103 +20,115 @@ Commands Then(Commands first, const Commands& second) {
     return first;
 }
 
-class MusicPlayback : public ::testing::Test {
+class Music : public ::testing::Test {
   protected:
     void SetUp() override {
         fake = FakeMultimedia{};
         LastResult = 0;
-        CdReady = kSaverFalse;
-        BgmRepeat = 0;
-        BgmFile.clear();
+    }
+
+    // Makes and starts the music; the commands of the start alone are left.
+    MusicPlayback& Start(std::int16_t kind, std::int16_t repeat, const std::string& file) {
+        music.emplace(kind, repeat, file);
+        music->Start();
+        return *music;
     }
 
     // Polls once and returns the commands of that poll alone.
     Commands Poll() {
         fake.calls.clear();
-        CdPoll();
+        music->Poll();
         return fake.Commands();
     }
+
+    Commands Stop() {
+        fake.calls.clear();
+        music->Stop();
+        return fake.Commands();
+    }
+
+    std::optional<MusicPlayback> music;
 };
 
-class AudioCd : public MusicPlayback {
+class AudioCd : public Music {
   protected:
-    void SetUp() override {
-        MusicPlayback::SetUp();
-        CdOpen();
+    void StartCd(std::int16_t repeat) {
+        Start(kAudioCd, repeat, "C:\\ignored.mp3");
+        fake.calls.clear();
     }
 };
 
-TEST_F(MusicPlayback, CdOpenSetsTmsfWithoutPlaying) {
-    CdOpen();
+TEST_F(Music, TheCdOpensWithTmsfWithoutPlayingAndAsksForPollsEvery200Ms) {
+    const MusicPlayback& cd = Start(kAudioCd, 0, "");
     EXPECT_EQ(fake.Commands(), (Commands{"open cdaudio", "set cdaudio time format tmsf"}));
     for (const MciCall& call : fake.calls) EXPECT_FALSE(call.hasReplyBuffer);
     EXPECT_EQ(fake.cd.mode, "stopped");
+    EXPECT_TRUE(cd.Polling());
+    EXPECT_EQ(cd.PollInterval(), 200u);
 }
 
-TEST_F(MusicPlayback, CdOpenAndStopKeepTheLastCode) {
+TEST_F(Music, CdOpenAndStopKeepTheLastCode) {
     fake.failingCommand = "set cdaudio time format tmsf";
-    CdOpen();
+    Start(kAudioCd, 0, "");
     EXPECT_EQ(LastResult, static_cast<int>(kMciDeviceNotReady));
-    CdStop();
+    // Stopped before its first poll: the drive is still taken to answer.
+    EXPECT_EQ(Stop(), (Commands{"stop cdaudio", "close cdaudio"}));
     EXPECT_EQ(LastResult, 0);
-    EXPECT_EQ(fake.Commands(), (Commands{"open cdaudio", "set cdaudio time format tmsf",
-                                         "stop cdaudio", "close cdaudio"}));
     EXPECT_FALSE(fake.cd.open);
+    EXPECT_EQ(Stop(), Commands{});
 }
 
-TEST_F(AudioCd, NoDiscEndsPollingWithoutPlay) {
+TEST_F(AudioCd, NoDiscEndsPollingWithoutPlayAndTheStopLeavesTheDriveAlone) {
+    StartCd(3);
     fake.cd.discPresent = false;
-    BgmRepeat = 3;
     EXPECT_EQ(Poll(), (Commands{"status cdaudio current track"}));
-    EXPECT_EQ(CdReady, kSaverFalse);
+    EXPECT_FALSE(music->Polling());
     EXPECT_EQ(LastResult, static_cast<int>(kMciDeviceNotReady));
+
+    // Even once the disc is back, this run polls no more.
+    fake.cd.discPresent = true;
+    EXPECT_EQ(Poll(), Commands{});
+    EXPECT_EQ(Stop(), Commands{});
 }
 
 TEST_F(AudioCd, FailingTrackCountEndsPolling) {
+    StartCd(0);
     fake.failingCommand = "status cdaudio number of tracks";
     EXPECT_EQ(Poll(),
               (Commands{"status cdaudio current track", "status cdaudio number of tracks"}));
-    EXPECT_EQ(CdReady, kSaverFalse);
+    EXPECT_FALSE(music->Polling());
 }
 
 TEST_F(AudioCd, ReplyWithErrInAnyCaseCountsAsFailure) {
+    StartCd(0);
     fake.cd.currentTrackReply = "terrible";
     EXPECT_EQ(Poll(), (Commands{"status cdaudio current track"}));
-    EXPECT_EQ(CdReady, kSaverFalse);
+    EXPECT_FALSE(music->Polling());
 }
 
-TEST_F(AudioCd, SecondByteOfAJapaneseCharacterIsNoLetter) {
+TEST_F(AudioCd, ErrMatchesOnlyWholeCharacters) {
+    StartCd(0);
     // "\x83" "e" is one character; only the bytes after it spell "RR".
     fake.cd.currentTrackReply =
         "\x83"
         "eRR";
     EXPECT_EQ(Poll(), Then(kStatusQueries, {"play cdaudio"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
-}
-
-TEST_F(AudioCd, ErrMatchesOnlyWholeCharacters) {
     // "\x83\x45" is one character, katakana U; its second byte is an ASCII E.
     fake.cd.currentTrackReply = "\x83\x45RR";
+    fake.cd.RunOut();
     EXPECT_EQ(Poll(), Then(kStatusQueries, {"play cdaudio"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
 }
 
 TEST_F(AudioCd, RunningOutOfMemoryEndsPolling) {
+    StartCd(0);
     fake.exhaustingCommand = "status cdaudio mode";
     Poll();
-    EXPECT_EQ(CdReady, kSaverFalse);
-}
-
-TEST_F(AudioCd, EveryPollStartsReady) {
-    fake.cd.discPresent = false;
-    Poll();
-    ASSERT_EQ(CdReady, kSaverFalse);
-    fake.cd.discPresent = true;
-    Poll();
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_FALSE(music->Polling());
 }
 
 TEST_F(AudioCd, StatusQueriesUseTheirBuffers) {
+    StartCd(0);
     Poll();
     ASSERT_GE(fake.calls.size(), 3u);
     EXPECT_EQ(fake.calls[0].replyLength, 512u);
@@ -124,10 +137,10 @@ TEST_F(AudioCd, StatusQueriesUseTheirBuffers) {
 }
 
 TEST_F(AudioCd, TenTrackDiscRepeatsTrackThree) {
-    BgmRepeat = 3;
+    StartCd(3);
     EXPECT_EQ(Poll(), Then(kStatusQueries,
                            {"status cdaudio position track 3", "play cdaudio from 03:00:00:00"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
     EXPECT_EQ(fake.cd.currentTrack, 3);
 
     EXPECT_EQ(Poll(), kStatusQueries);
@@ -137,11 +150,14 @@ TEST_F(AudioCd, TenTrackDiscRepeatsTrackThree) {
                            {"status cdaudio position track 3", "play cdaudio from 03:00:00:00"}));
     EXPECT_EQ(fake.cd.currentTrack, 3);
     EXPECT_EQ(fake.cd.mode, "playing");
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
+
+    EXPECT_EQ(Stop(), (Commands{"stop cdaudio", "close cdaudio"}));
+    EXPECT_EQ(Poll(), Commands{});
 }
 
 TEST_F(AudioCd, RepeatedTrackStartsAgainWhenTheDiscStopsOnIt) {
-    BgmRepeat = 10;
+    StartCd(10);
     Poll();
     fake.cd.RunOut();
     EXPECT_EQ(Poll(), Then(kStatusQueries,
@@ -150,37 +166,34 @@ TEST_F(AudioCd, RepeatedTrackStartsAgainWhenTheDiscStopsOnIt) {
 }
 
 TEST_F(AudioCd, RepeatOfAMissingTrackSendsTheErrorAsPosition) {
-    BgmRepeat = 12;
+    StartCd(12);
     EXPECT_EQ(Poll(), Then(kStatusQueries,
                            {"status cdaudio position track 12", "play cdaudio from Error:282"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
     EXPECT_EQ(LastResult, static_cast<int>(kMciOutOfRange));
 }
 
 TEST_F(AudioCd, TrackThatIsNoNumberEndsPollingWhenRepeating) {
-    BgmRepeat = 3;
+    StartCd(3);
     fake.cd.currentTrackReply = "three";
     EXPECT_EQ(Poll(), kStatusQueries);
-    EXPECT_EQ(CdReady, kSaverFalse);
+    EXPECT_FALSE(music->Polling());
     EXPECT_EQ(fake.cd.mode, "stopped");
-
-    fake.cd.currentTrackReply = "";
-    EXPECT_EQ(Poll(), kStatusQueries);
-    EXPECT_EQ(CdReady, kSaverFalse);
 }
 
 TEST_F(AudioCd, TrackReplyIsComparedAsANumber) {
-    BgmRepeat = 3;
+    StartCd(3);
     fake.cd.PlayInto(3);
     fake.cd.currentTrackReply = " 3 ";
     EXPECT_EQ(Poll(), kStatusQueries);
     fake.cd.currentTrackReply = "3.5";
     EXPECT_EQ(Poll(), Then(kStatusQueries,
                            {"status cdaudio position track 3", "play cdaudio from 03:00:00:00"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
 }
 
 TEST_F(AudioCd, WithoutRepeatTheDiscPlaysOnAndStartsAgainWhenStopped) {
+    StartCd(0);
     EXPECT_EQ(Poll(), Then(kStatusQueries, {"play cdaudio"}));
     EXPECT_EQ(fake.cd.mode, "playing");
 
@@ -189,130 +202,122 @@ TEST_F(AudioCd, WithoutRepeatTheDiscPlaysOnAndStartsAgainWhenStopped) {
 
     fake.cd.RunOut();
     EXPECT_EQ(Poll(), Then(kStatusQueries, {"play cdaudio"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
 }
 
 TEST_F(AudioCd, WithoutRepeatTheTrackIsNotReadAsANumber) {
+    StartCd(0);
     fake.cd.currentTrackReply = "three";
     EXPECT_EQ(Poll(), Then(kStatusQueries, {"play cdaudio"}));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
 }
 
 TEST_F(AudioCd, FailingModeQueryPlaysNothing) {
+    StartCd(0);
     fake.failingCommand = "status cdaudio mode";
     EXPECT_EQ(Poll(), kStatusQueries);
     EXPECT_EQ(LastResult, static_cast<int>(kMciDeviceNotReady));
-    EXPECT_EQ(CdReady, kSaverTrue);
+    EXPECT_TRUE(music->Polling());
 }
 
-class Mp3File : public MusicPlayback {
+class Mp3File : public Music {
   protected:
     void SetUp() override {
-        MusicPlayback::SetUp();
-        BgmFile = "C:\\My Music\\song.mp3";
-        fake.mp3.files.insert(BgmFile);
+        Music::SetUp();
+        fake.mp3.files.insert(kSong);
     }
+
+    const std::string kSong = "C:\\My Music\\song.Mp3";
 };
 
-TEST_F(Mp3File, PlayOpensTheQuotedPathUnderItsAlias) {
+TEST_F(Mp3File, AnyCaseOfTheEndingOpensTheQuotedPathUnderItsAliasAndPlaysIt) {
     LastResult = 77;
-    Mp3Play();
+    const MusicPlayback& mp3 = Start(kMusicFile, 0, kSong);
     EXPECT_EQ(
         fake.Commands(),
-        (Commands{"open \"C:\\My Music\\song.mp3\" type MPEGVideo Alias MP3Play", "play MP3Play"}));
+        (Commands{"open \"C:\\My Music\\song.Mp3\" type MPEGVideo Alias MP3Play", "play MP3Play"}));
     for (const MciCall& call : fake.calls) EXPECT_FALSE(call.hasReplyBuffer);
     EXPECT_EQ(fake.mp3.mode, "playing");
-    EXPECT_EQ(Mp3IsPlaying(), kSaverTrue);
     EXPECT_EQ(LastResult, 77);
+    EXPECT_TRUE(mp3.Polling());
+    EXPECT_EQ(mp3.PollInterval(), 1000u);
 }
 
-TEST_F(Mp3File, FailedOpenSendsNoPlay) {
-    BgmFile = "C:\\missing.mp3";
-    Mp3Play();
-    EXPECT_EQ(fake.Commands(), (Commands{"open \"C:\\missing.mp3\" type MPEGVideo Alias MP3Play"}));
-    EXPECT_EQ(Mp3IsPlaying(), kSaverFalse);
-}
-
-TEST_F(Mp3File, PollLeavesAPlayingFileAlone) {
-    Mp3Play();
-    fake.calls.clear();
-    Mp3Poll();
-    ASSERT_EQ(fake.Commands(), (Commands{"status MP3Play mode"}));
+TEST_F(Mp3File, PollLeavesAPlayingFileAloneAndStartsAnEndedOneAgainFromZero) {
+    Start(kMusicFile, 0, kSong);
+    ASSERT_EQ(Poll(), (Commands{"status MP3Play mode"}));
     EXPECT_EQ(fake.calls[0].replyLength, 30u);
-}
-
-TEST_F(Mp3File, EndedFileStartsAgainFromZero) {
-    Mp3Play();
     for (int end = 1; end <= 2; ++end) {
         fake.mp3.ReachEnd();
-        fake.calls.clear();
-        Mp3Poll();
-        EXPECT_EQ(fake.Commands(),
-                  (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
+        EXPECT_EQ(Poll(), (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
         EXPECT_EQ(fake.mp3.startsFromZero, end);
-        EXPECT_EQ(Mp3IsPlaying(), kSaverTrue);
+        EXPECT_EQ(fake.mp3.mode, "playing");
     }
 }
 
-TEST_F(Mp3File, PollAfterFailedOpenKeepsTryingWithoutEffect) {
-    BgmFile = "C:\\missing.mp3";
-    Mp3Play();
-    fake.calls.clear();
-    Mp3Poll();
-    Mp3Poll();
-    EXPECT_EQ(fake.Commands(),
-              (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0",
-                        "status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
+TEST_F(Mp3File, AFileThatDoesNotOpenPlaysNothingAndPollsWithoutEffect) {
+    Start(kMusicFile, 0, "C:\\missing.mp3");
+    EXPECT_EQ(fake.Commands(), (Commands{"open \"C:\\missing.mp3\" type MPEGVideo Alias MP3Play"}));
+    EXPECT_EQ(Poll(), (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
     EXPECT_FALSE(fake.mp3.open);
+    EXPECT_TRUE(music->Polling());
 }
 
-TEST_F(Mp3File, StopClosesTheAliasAndNothingPlaysAfterIt) {
-    Mp3Play();
-    EXPECT_EQ(Mp3IsPlaying(), kSaverTrue);
-    fake.calls.clear();
-    Mp3Stop();
-    EXPECT_EQ(fake.Commands(), (Commands{"stop MP3Play", "close MP3Play"}));
+TEST_F(Mp3File, StopClosesTheAliasOnceAndNoPollOpensItAgain) {
+    Start(kMusicFile, 0, kSong);
+    EXPECT_EQ(Stop(), (Commands{"stop MP3Play", "close MP3Play"}));
     EXPECT_FALSE(fake.mp3.open);
-    EXPECT_EQ(Mp3IsPlaying(), kSaverFalse);
+    EXPECT_FALSE(music->Polling());
+    EXPECT_EQ(Poll(), Commands{});
+    EXPECT_EQ(Stop(), Commands{});
 }
 
-TEST_F(Mp3File, FileCanBeOpenedAgainAfterStop) {
-    Mp3Play();
-    Mp3Stop();
-    fake.calls.clear();
-    Mp3Play();
-    EXPECT_EQ(fake.mp3.mode, "playing");
-    EXPECT_EQ(fake.calls.size(), 2u);
-}
-
-TEST_F(MusicPlayback, WavLoopsAsynchronously) {
-    BgmFile = "C:\\Sounds\\loop.wav";
-    WavPlay();
+TEST_F(Music, AWavFileLoopsAsynchronouslyUntilTheStop) {
+    const MusicPlayback& wav = Start(kMusicFile, 0, "C:\\Sounds\\loop.WAV");
     ASSERT_EQ(fake.sounds.size(), 1u);
-    EXPECT_EQ(fake.sounds[0].name, std::optional<std::string>("C:\\Sounds\\loop.wav"));
+    EXPECT_EQ(fake.sounds[0].name, std::optional<std::string>("C:\\Sounds\\loop.WAV"));
     EXPECT_EQ(fake.sounds[0].flags, 9u);
+    EXPECT_EQ(LastResult, 1);
+    EXPECT_FALSE(wav.Polling());
+
+    LastResult = 55;
+    music->Stop();
+    ASSERT_EQ(fake.sounds.size(), 2u);
+    EXPECT_FALSE(fake.sounds[1].name.has_value());
+    EXPECT_EQ(fake.sounds[1].flags, 0u);
     EXPECT_EQ(LastResult, 1);
     EXPECT_TRUE(fake.calls.empty());
 }
 
-TEST_F(MusicPlayback, WavNeedsAnOutputDevice) {
-    BgmFile = "C:\\Sounds\\loop.wav";
-    LastResult = 55;
-    fake.waveOutDevices = 0;
-    WavPlay();
-    fake.waveOutDevices = -1;
-    WavPlay();
-    EXPECT_TRUE(fake.sounds.empty());
-    EXPECT_EQ(LastResult, 55);
+TEST_F(Music, AWavFileNeedsAnOutputDevice) {
+    for (const std::int32_t devices : {0, -1}) {
+        fake.waveOutDevices = devices;
+        fake.sounds.clear();
+        LastResult = 55;
+        MusicPlayback wav(kMusicFile, 0, "C:\\Sounds\\loop.wav");
+        wav.Start();
+        EXPECT_TRUE(fake.sounds.empty());
+        EXPECT_EQ(LastResult, 55);
+    }
 }
 
-TEST_F(MusicPlayback, WavStopStopsWhateverPlaySoundPlays) {
-    LastResult = 55;
-    WavStop();
-    ASSERT_EQ(fake.sounds.size(), 1u);
-    EXPECT_FALSE(fake.sounds[0].name.has_value());
-    EXPECT_EQ(fake.sounds[0].flags, 0u);
-    EXPECT_EQ(LastResult, 1);
+TEST_F(Music, NoMusicAFileOfAnotherKindAndAnUnknownKindPlayNothing) {
+    const Commands none;
+    for (const auto& [kind, file] : {std::pair<std::int16_t, std::string>{kNoMusic, "C:\\a.mp3"},
+                                     {kMusicFile, "C:\\a.mid"},
+                                     {7, "C:\\a.wav"}}) {
+        SCOPED_TRACE(file);
+        EXPECT_FALSE(Start(kind, 3, file).Polling());
+        EXPECT_EQ(Poll(), none);
+        EXPECT_EQ(Stop(), none);
+        EXPECT_TRUE(fake.sounds.empty());
+    }
+}
+
+TEST_F(Music, NothingIsStoppedThatWasNotStarted) {
+    music.emplace(kMusicFile, 0, "C:\\Sounds\\loop.wav");
+    music.reset();
+    EXPECT_TRUE(fake.sounds.empty());
 }
 
 }  // namespace

@@ -10,8 +10,9 @@
 namespace {
 
 TEST(WinmmMci, CommandToAliasNotOpenGivesThePlatformCodeAndText) {
+    MciChannel channel;
     std::string reply;
-    const std::int32_t code = MciSend("status TesseluneNotOpen mode", reply);
+    const std::int32_t code = channel.MciSend("status TesseluneNotOpen mode", reply);
     EXPECT_NE(code, 0);
     EXPECT_EQ(LastResult, code);
 
@@ -20,14 +21,15 @@ TEST(WinmmMci, CommandToAliasNotOpenGivesThePlatformCodeAndText) {
     EXPECT_FALSE(reply.empty());
     EXPECT_EQ(reply, expected);
 
-    EXPECT_EQ(MciQuery("close TesseluneNotOpen"),
+    EXPECT_EQ(channel.MciQuery("close TesseluneNotOpen"),
               "Error:" + std::to_string(MCIERR_INVALID_DEVICE_NAME));
     ASSERT_TRUE(mciGetErrorStringA(MCIERR_INVALID_DEVICE_NAME, expected, sizeof(expected)));
-    EXPECT_EQ(MciReply, expected);
+    EXPECT_EQ(channel.MciReply(), expected);
 }
 
 TEST(WinmmMci, SuccessfulQueryGivesTheDevicesReply) {
-    const std::string count = MciQuery("sysinfo all quantity");
+    MciChannel channel;
+    const std::string count = channel.MciQuery("sysinfo all quantity");
     EXPECT_EQ(LastResult, 0);
     ASSERT_FALSE(count.empty());
     EXPECT_EQ(count.find_first_not_of("0123456789"), std::string::npos) << count;

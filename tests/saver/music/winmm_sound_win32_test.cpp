@@ -4,11 +4,12 @@
 #include "music_playback.h"
 
 #include "last_result.h"
-#include "saver_boolean.h"
 #include "settings.h"
 #include "sound_sink_win32.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <mmsystem.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,6 +21,13 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kToneLength = 400ms;
+
+// What MCI says the MP3 alias does; empty once it is closed.
+std::string Mp3Mode() {
+    char mode[64] = {};
+    mciSendStringA("status MP3Play mode", mode, sizeof(mode), nullptr);
+    return mode;
+}
 
 // Polls until done() holds, for at most timeout.
 template <typename Done>
@@ -74,10 +82,10 @@ class WineSound : public ::testing::Test {
     std::string tonePath;
 };
 
-TEST_F(WineSound, WavLoopsUntilWavStop) {
-    BgmFile = tonePath + ".wav";
+TEST_F(WineSound, WavLoopsUntilTheStop) {
+    MusicPlayback wav(kMusicFile, 0, tonePath + ".wav");
     LastResult = 0;
-    WavPlay();
+    wav.Start();
     EXPECT_EQ(LastResult, 1);
     ASSERT_TRUE(SoundArrivesAfter(0));
 
@@ -88,28 +96,28 @@ TEST_F(WineSound, WavLoopsUntilWavStop) {
         EXPECT_TRUE(SoundArrivesAfter(end)) << "round " << round;
     }
 
-    WavStop();
+    wav.Stop();
     EXPECT_EQ(LastResult, 1);
     ExpectSilenceAfterStop();
 }
 
 TEST_F(WineSound, Mp3StartsAgainAfterItsEnd) {
-    BgmFile = tonePath + ".mp3";
-    Mp3Play();
-    ASSERT_EQ(Mp3IsPlaying(), kSaverTrue);
+    MusicPlayback mp3(kMusicFile, 0, tonePath + ".mp3");
+    mp3.Start();
+    ASSERT_EQ(Mp3Mode(), "playing");
     ASSERT_TRUE(SoundArrivesAfter(0));
 
     for (int restart = 0; restart < 2; ++restart) {
-        ASSERT_TRUE(WaitFor([] { return Mp3IsPlaying() == kSaverFalse; }, 5s));
+        ASSERT_TRUE(WaitFor([] { return Mp3Mode() != "playing"; }, 5s));
         std::size_t end = 0;
         ASSERT_TRUE(Settles(end)) << "sound goes on after the end";
-        Mp3Poll();
-        EXPECT_EQ(Mp3IsPlaying(), kSaverTrue);
+        mp3.Poll();
+        EXPECT_EQ(Mp3Mode(), "playing");
         EXPECT_TRUE(SoundArrivesAfter(end)) << "restart " << restart;
     }
 
-    Mp3Stop();
-    EXPECT_EQ(Mp3IsPlaying(), kSaverFalse);
+    mp3.Stop();
+    EXPECT_NE(Mp3Mode(), "playing");
     ExpectSilenceAfterStop();
 }
 
