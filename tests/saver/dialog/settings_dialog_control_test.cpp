@@ -14,23 +14,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const char* NameOf(DialogControl control) {
-    switch (control) {
-        case DialogControl::MusicChoice:
-            return "MusicChoice";
-        case DialogControl::TrackBox:
-            return "TrackBox";
-        case DialogControl::FileButton:
-            return "FileButton";
-        case DialogControl::HomePage:
-            return "HomePage";
-        case DialogControl::SetButton:
-            return "SetButton";
-        case DialogControl::CancelButton:
-            return "CancelButton";
-    }
-    return "?";
-}
+const char* const kControlNames[] = {"MusicChoice", "TrackBox",  "FileButton",
+                                     "HomePage",    "SetButton", "CancelButton"};
 
 class RecordingDialogView final : public SettingsDialogView {
   public:
@@ -52,7 +37,9 @@ class RecordingDialogView final : public SettingsDialogView {
         return chooserAnswer;
     }
     void OpenHomePage() override { Log("home page"); }
-    void MoveFocus(DialogControl control) override { Log(std::string("focus ") + NameOf(control)); }
+    void MoveFocus(DialogControl control) override {
+        Log(std::string("focus ") + kControlNames[int(control)]);
+    }
     void Close() override { Log("close"); }
 
     Lines Take() {
@@ -163,6 +150,11 @@ TEST_F(SettingsDialogRules, ChoosingASourceChangesOnlyTheKindAndWhatItEnables) {
 }
 
 TEST_F(SettingsDialogRules, APickedFileIsShownAndTheChooserStartsInItsFolderNextTime) {
+    Load(kAudioCd, 0, "");
+    view.Take();
+    dialog.ChooseFile();
+    EXPECT_TRUE(view.Take().empty()) << "the chooser opens only for the music file";
+
     Load(kMusicFile, 0, "");
     view.Take();
     view.chooserAnswer = "E:\\Songs\\b.wav";
@@ -176,13 +168,6 @@ TEST_F(SettingsDialogRules, APickedFileIsShownAndTheChooserStartsInItsFolderNext
     EXPECT_EQ(BgmFile, "E:\\Songs\\b.wav");
 }
 
-TEST_F(SettingsDialogRules, TheChooserOpensOnlyForTheMusicFile) {
-    Load(kAudioCd, 0, "");
-    view.Take();
-    dialog.ChooseFile();
-    EXPECT_TRUE(view.Take().empty());
-}
-
 // Halves to the even track; no number, or one beyond 16 bits, plays the
 // disc on.
 TEST_F(SettingsDialogRules, ConfirmingStoresTheTypedTrackRounded) {
@@ -194,14 +179,6 @@ TEST_F(SettingsDialogRules, ConfirmingStoresTheTypedTrackRounded) {
         dialog.Confirm();
         EXPECT_EQ(file.written.at(1), Written(kBgmRepeatKey, stored)) << text;
     }
-}
-
-TEST_F(SettingsDialogRules, CancellingWritesNothing) {
-    view.Take();
-    dialog.ChooseMusicSource(kMusicFile);
-    dialog.Cancel();
-    EXPECT_TRUE(file.written.empty());
-    EXPECT_EQ(view.Take().back(), "close");
 }
 
 TEST_F(SettingsDialogRules, TabVisitsOnlyTheEnabledControlsInOrder) {
@@ -275,7 +252,9 @@ TEST_F(SettingsDialogRules, ChoosingAwayFromAFocusedControlBringsTheFocusBack) {
     EXPECT_EQ(dialog.Focus(), DialogControl::MusicChoice);
 }
 
-TEST_F(SettingsDialogRules, SpaceAndEnterOnAButtonClickIt) {
+// A focused button is clicked by Space and Enter, the link opened by Enter;
+// Enter anywhere else confirms.
+TEST_F(SettingsDialogRules, SpaceAndEnterClickAButtonEnterOpensTheLinkOrConfirms) {
     Load(kMusicFile, 0, "");
     dialog.FocusArrived(DialogControl::FileButton);
     EXPECT_EQ(Press({DialogKey::Space}), Lines({"chooser in C:\\Saver"}));
@@ -286,9 +265,8 @@ TEST_F(SettingsDialogRules, SpaceAndEnterOnAButtonClickIt) {
     dialog.FocusArrived(DialogControl::SetButton);
     EXPECT_EQ(Press({DialogKey::Space}), Lines({"close"}));
     EXPECT_EQ(file.written.size(), 3u);
-}
 
-TEST_F(SettingsDialogRules, EnterOpensTheLinkOrElseConfirms) {
+    file.written.clear();
     dialog.FocusArrived(DialogControl::HomePage);
     EXPECT_EQ(Press({DialogKey::Enter}), Lines({"home page"}));
     EXPECT_TRUE(file.written.empty());
@@ -300,10 +278,12 @@ TEST_F(SettingsDialogRules, EnterOpensTheLinkOrElseConfirms) {
     }
 }
 
-TEST_F(SettingsDialogRules, EscapeCancelsFromAnywhere) {
+TEST_F(SettingsDialogRules, CancelAndEscapeCloseWritingNothing) {
     dialog.ChooseMusicSource(kAudioCd);
     dialog.FocusArrived(DialogControl::TrackBox);
     EXPECT_EQ(Press({DialogKey::Escape}), Lines({"close"}));
+    dialog.Cancel();
+    EXPECT_EQ(view.Take(), Lines({"close"}));
     EXPECT_TRUE(file.written.empty());
 }
 
