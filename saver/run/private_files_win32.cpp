@@ -3,6 +3,7 @@
 #include "file_handle_win32.h"
 #include "files_in_folder_win32.h"
 #include "snapshot_security_win32.h"
+#include "wide_text_win32.h"
 
 #include <aclapi.h>
 #include <winioctl.h>
@@ -17,14 +18,6 @@ constexpr int kTemporaryNames = 8;
 
 std::wstring TemporaryName(const std::wstring& name, int number) {
     return name + L".new" + std::to_wstring(number);
-}
-
-// A name in the ANSI code page, as the A functions read it.
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
 }
 
 // True when handle is a folder itself, not a file and not a reparse point
@@ -221,6 +214,6 @@ bool ReplaceWithPrivateFile(const char* path, const std::vector<std::uint8_t>& b
     if (!security.Attributes() || separator == std::string::npos) return false;
     // Held for traversal alone, which every account may do in a drop box.
     const FileHandle folder = HoldFolder(target.substr(0, separator).c_str(), 0, account);
-    return folder &&
-           WriteInPlace(folder.Get(), Wide(target.substr(separator + 1)), bytes, write, security);
+    return folder && WriteInPlace(folder.Get(), WideFromBytes(CP_ACP, target.substr(separator + 1)),
+                                  bytes, write, security);
 }
