@@ -16,6 +16,7 @@ bool CoverWindow::Show(HINSTANCE instance, HWND runWindow) {
                 WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW)) {
         return false;
     }
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Fit(SWP_SHOWWINDOW);
     UpdateWindow(Handle());
     viewerWatch_.Attach(Handle());
@@ -28,11 +29,13 @@ void CoverWindow::Hide() {
     if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
-// Over the whole virtual screen: every monitor, wherever it lies.
+// Over the whole virtual screen: every monitor, wherever it lies. Its place
+// among the windows stays as it is: a refit during the run must not lift the
+// cover above the viewer.
 void CoverWindow::Fit(UINT flags) {
-    SetWindowPos(Handle(), HWND_TOPMOST, GetSystemMetrics(SM_XVIRTUALSCREEN),
+    SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_XVIRTUALSCREEN),
                  GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                 GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOACTIVATE | flags);
+                 GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOZORDER | SWP_NOACTIVATE | flags);
 }
 
 LRESULT CoverWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
