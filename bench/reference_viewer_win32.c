@@ -11,7 +11,6 @@
 #include <stdlib.h>
 
 #define REFERENCE_NAME "Tesselune_Reference"
-#define SNAPSHOT_PATH "C:\\t_olva\\Tesselune.bmp"
 
 enum { kWindowWidth = 1024, kWindowHeight = 768, kIndexCount = 24 };
 
@@ -52,7 +51,14 @@ static unsigned ReadLittleEndian(const unsigned char* bytes, int count) {
 /* Straight from the file rows into RGBA floats; with no usable file the
  * panels go untextured, as the viewer's do. */
 static void LoadPicture(struct Reference* reference) {
-    FILE* file = fopen(SNAPSHOT_PATH, "rb");
+    const wchar_t* localAppData = _wgetenv(L"LOCALAPPDATA");
+    wchar_t path[MAX_PATH];
+    if (!localAppData ||
+        _snwprintf(path, MAX_PATH, L"%ls\\Tesselune\\Tesselune.bmp", localAppData) < 0) {
+        return;
+    }
+    path[MAX_PATH - 1] = L'\0';
+    FILE* file = _wfopen(path, L"rb");
     if (!file) return;
     unsigned char header[54];
     unsigned char* row = NULL;

@@ -3,14 +3,16 @@
 // Wine on the session's screen. Prints the median of each and of the two
 // together, in milliseconds; exit code 3 when the two together miss 50 ms.
 #include "picture_surface_win32.h"
-#include "handover.h"
 #include "snapshot_capture_win32.h"
+#include "snapshot_file_win32.h"
+#include "snapshot_place_win32.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -34,7 +36,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    CreateDirectoryA("C:\\t_olva", nullptr);
+    MakeSnapshotFolder();
+    const std::wstring snapshot = SnapshotPath();
     // NOTE: the first desktop call of a process may wait for Wine's desktop
     // process; that wait is start-up, not capture, so it is paid here.
     ReleaseDC(GetDesktopWindow(), GetDC(GetDesktopWindow()));
@@ -47,7 +50,7 @@ int main(int argc, char** argv) {
         if (!picture.Resize(512, 512, true)) return 1;
         CaptureScreen(picture, width, height);
         QueryPerformanceCounter(&captured);
-        if (!SaveSnapshot(picture, kSnapshotPath)) return 1;
+        if (!SaveSnapshot(picture, snapshot)) return 1;
         QueryPerformanceCounter(&saved);
         captures.push_back(Milliseconds(start, captured));
         saves.push_back(Milliseconds(captured, saved));

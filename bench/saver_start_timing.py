@@ -23,6 +23,7 @@ times the viewer's own, 1 when a run failed and 3 when the goal was missed.
 import argparse
 import ctypes
 import os
+import pwd
 import statistics
 import subprocess
 import sys
@@ -53,7 +54,8 @@ class ProbeScreen(Screen):
 
 
 def snapshot_path():
-    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva", "Tesselune.bmp")
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "users", pwd.getpwuid(os.getuid()).pw_name,
+                        "AppData", "Local", "Tesselune", "Tesselune.bmp")
 
 
 def snapshot_complete():

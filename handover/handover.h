@@ -1,15 +1,16 @@
 // What the saver and the viewer agree on without sharing any code at run
-// time: where the snapshot file lies, what the viewer program is called
-// beside the saver, and the window name by which the saver sees that the
-// viewer still runs. The snapshot file's format is snapshot_bitmap.h.
+// time: the snapshot file's names (where its folder lies is
+// snapshot_place_win32.h), what the viewer program is called beside the
+// saver, and the window name by which the saver sees that the viewer still
+// runs. The snapshot file's format is snapshot_bitmap.h.
 #pragma once
 
-// Made by the saver: every account may put a file into it, only its maker
-// may list it.
-inline constexpr char kSnapshotFolder[] = "C:\\t_olva";
-// Written whole by the saver before it starts the viewer, readable by the
-// account that runs them only; read once by the viewer at its start.
-inline constexpr char kSnapshotPath[] = "C:\\t_olva\\Tesselune.bmp";
+// The snapshot's folder, made by the saver inside the account's local
+// application data, and the file in it: written whole by the saver before it
+// starts the viewer, read once by the viewer at its start. The saver owns the
+// file and overwrites it on every run; neither program deletes it.
+inline constexpr wchar_t kSnapshotFolderName[] = L"Tesselune";
+inline constexpr wchar_t kSnapshotFileName[] = L"Tesselune.bmp";
 // Its width and height in pixels, whatever the screen's size.
 inline constexpr int kSnapshotSide = 512;
 

@@ -25,36 +25,12 @@ SetDateSave off
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define SPI_SETSCREENSAVEACTIVE 17
 !define SPIF_SENDCHANGE 2
-!define SNAPSHOT_FOLDER "C:\t_olva"
+; The photograph of the screen that the saver leaves in this account's own
+; profile, and the temporary file that a run cut short mid-write leaves
+; beside it.
+!define SNAPSHOT_FOLDER "$LOCALAPPDATA\Tesselune"
 !define SNAPSHOT_NAME "Tesselune.bmp"
-; The saver writes its snapshot under .new0 to .new7 first, then moves it.
-!define LAST_TEMPORARY_NAME 7
-
-; What the uninstaller asks of Windows for the snapshot's folder and the files
-; in it, and what it reads back.
-!define DELETE 0x10000
-!define FILE_TRAVERSE 0x20
-!define FILE_READ_ATTRIBUTES 0x80
-!define FILE_WRITE_ATTRIBUTES 0x100
-!define FILE_SHARE_READ 1
-!define FILE_SHARE_ALL 7
-!define OPEN_EXISTING 3
-!define FILE_FLAG_BACKUP_SEMANTICS 0x02000000
-!define FILE_FLAG_OPEN_REPARSE_POINT 0x00200000
-!define FILE_ATTRIBUTE_DIRECTORY 0x10
-!define FILE_ATTRIBUTE_NORMAL 0x80
-!define FILE_ATTRIBUTE_REPARSE_POINT 0x400
-!define OBJ_CASE_INSENSITIVE 0x40
-!define FILE_NON_DIRECTORY_FILE 0x40
-!define FILE_OPEN_REPARSE_POINT 0x00200000
-!define FileBasicInfo 0
-!define FileDispositionInfo 4
-!define /math FOLDER_ACCESS ${FILE_TRAVERSE} | ${FILE_READ_ATTRIBUTES}
-!define /math OWN_FOLDER_ACCESS ${FOLDER_ACCESS} | ${DELETE}
-!define /math FOLDER_FLAGS ${FILE_FLAG_BACKUP_SEMANTICS} | ${FILE_FLAG_OPEN_REPARSE_POINT}
-!define /math FOLDER_KIND ${FILE_ATTRIBUTE_DIRECTORY} | ${FILE_ATTRIBUTE_REPARSE_POINT}
-!define /math FILE_OPTIONS ${FILE_NON_DIRECTORY_FILE} | ${FILE_OPEN_REPARSE_POINT}
-!define /math OWN_FILE_ACCESS ${DELETE} | ${FILE_WRITE_ATTRIBUTES}
+!define TEMPORARY_NAME "Tesselune.bmp.new"
 
 Name "Tesselune ${VERSION}"
 OutFile "${OUTFILE}"
@@ -196,112 +172,6 @@ FunctionEnd
     ${EndIf}
 !macroend
 
-; Holds the snapshot's folder open in $R5 when it is a plain folder, not a
-; file and not a junction or symbolic link that leads elsewhere; sets $R5 to
-; 0 otherwise. $R6 is 1 when it is held with the right to delete it too (this
-; account's own folder), else 0. Held without sharing delete access, it can
-; be neither renamed nor replaced until it is let go; without sharing write
-; access, not made a junction either by an account that may only add files
-; to it. Uses $1 and $2.
-; NOTE: Wine opens the target of a Unix symbolic link even when told not to
-; follow it, and shows the link as a reparse point only by its path: the path
-; is checked too, while the folder is held.
-Function un.HoldSnapshotFolder
-    StrCpy $R6 1
-    System::Call 'kernel32::CreateFileW(w "${SNAPSHOT_FOLDER}", i ${OWN_FOLDER_ACCESS}, \
-        i ${FILE_SHARE_READ}, p 0, i ${OPEN_EXISTING}, i ${FOLDER_FLAGS}, p 0) p .R5'
-    ${If} $R5 == -1
-        StrCpy $R6 0
-        System::Call 'kernel32::CreateFileW(w "${SNAPSHOT_FOLDER}", i ${FOLDER_ACCESS}, \
-            i ${FILE_SHARE_READ}, p 0, i ${OPEN_EXISTING}, i ${FOLDER_FLAGS}, p 0) p .R5'
-    ${EndIf}
-    ${If} $R5 == -1
-        StrCpy $R5 0
-        Return
-    ${EndIf}
-    ; BY_HANDLE_FILE_INFORMATION, whose attributes come first.
-    System::Alloc 52
-    Pop $1
-    System::Call 'kernel32::GetFileInformationByHandle(p R5, p r1) i .r2'
-    ${If} $2 != 0
-        System::Call '*$1(i .r2)'
-    ${EndIf}
-    System::Free $1
-    System::Call 'kernel32::GetFileAttributesW(w "${SNAPSHOT_FOLDER}") i .r1'
-    IntOp $1 $1 & ${FOLDER_KIND}
-    IntOp $2 $2 & ${FOLDER_KIND}
-    ${If} $1 <> ${FILE_ATTRIBUTE_DIRECTORY}
-    ${OrIf} $2 <> ${FILE_ATTRIBUTE_DIRECTORY}
-        System::Call 'kernel32::CloseHandle(p R5)'
-        StrCpy $R5 0
-    ${EndIf}
-FunctionEnd
-
-; Opens the file named $R4 in the folder held in $R5 for the access $R3 alone,
-; without following a reparse point, into $1; sets $1 to 0 when it is not
-; there or may not be opened so. By name from the folder's handle, never by a
-; path: what is opened is in the folder that was checked, whatever its path
-; leads to by then. Uses $2 to $6.
-; NOTE: NtOpenFile, for only the native call takes a name relative to a
-; folder's handle; the System plug-in lays out no structure by itself, so
-; the padding of the 64-bit UNICODE_STRING and OBJECT_ATTRIBUTES is spelled
-; out.
-Function un.OpenInSnapshotFolder
-    StrLen $2 $R4
-    IntOp $2 $2 * 2
-    System::Call '*(&w32 R4) p .r3'
-!if ${NSIS_PTR_SIZE} > 4
-    System::Call '*(&i2 r2, &i2 r2, i 0, p r3) p .r4'
-    System::Call '*(i 48, i 0, p R5, p r4, i ${OBJ_CASE_INSENSITIVE}, i 0, p 0, p 0) p .r5'
-!else
-    System::Call '*(&i2 r2, &i2 r2, p r3) p .r4'
-    System::Call '*(i 24, p R5, p r4, i ${OBJ_CASE_INSENSITIVE}, p 0, p 0) p .r5'
-!endif
-    ; IO_STATUS_BLOCK
-    System::Alloc 16
-    Pop $6
-    System::Call 'ntdll::NtOpenFile(*p .r1, i R3, p r5, p r6, i ${FILE_SHARE_ALL}, \
-        i ${FILE_OPTIONS}) i .r2'
-    ${If} $2 != 0
-        StrCpy $1 0
-    ${EndIf}
-    System::Free $3
-    System::Free $4
-    System::Free $5
-    System::Free $6
-FunctionEnd
-
-; Deletes the file named $R4 in the folder held in $R5, whoever's it is:
-; delete-child on the folder allows it, and allows nothing else, so the file
-; is opened for deletion alone. Uses $1 to $6 and $R3.
-Function un.DeleteInSnapshotFolder
-    StrCpy $R3 ${DELETE}
-    Call un.OpenInSnapshotFolder
-    ${If} $1 == 0
-        Return
-    ${EndIf}
-    System::Call 'kernel32::SetFileInformationByHandle(p r1, i ${FileDispositionInfo}, *i 1, i 1) i .r2'
-    System::Call 'kernel32::CloseHandle(p r1)'
-    ${If} $2 != 0
-        Return
-    ${EndIf}
-    ; A read-only file is not deleted until its attribute is cleared, which
-    ; only its maker may do.
-    StrCpy $R3 ${OWN_FILE_ACCESS}
-    Call un.OpenInSnapshotFolder
-    ${If} $1 == 0
-        Return
-    ${EndIf}
-    ; FILE_BASIC_INFO: the times left as they are, the attributes normal.
-    System::Call '*(l 0, l 0, l 0, l 0, i ${FILE_ATTRIBUTE_NORMAL}, i 0) p .r3'
-    System::Call 'kernel32::SetFileInformationByHandle(p r1, i ${FileBasicInfo}, p r3, i 40) i .r2'
-    System::Free $3
-    ${If} $2 != 0
-        System::Call 'kernel32::SetFileInformationByHandle(p r1, i ${FileDispositionInfo}, *i 1, i 1)'
-    ${EndIf}
-    System::Call 'kernel32::CloseHandle(p r1)'
-FunctionEnd
-
 Section Uninstall
     ; Whether the setting names this saver is read while the saver is still
     ; there: its short name comes from the disk.
@@ -336,29 +206,12 @@ Section Uninstall
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
 
-    ; The last photograph of the screen goes too, and the temporary files of
-    ; runs that were cut short. Whoever's it is: in the shared folder another
-    ; account's file may go as well, but it is only the picture of that
-    ; account's last run, which its next run takes again. Nothing goes unless
-    ; the folder is a plain folder: through a junction another account put in
-    ; its place, deletes by name would delete what that account chose, with
-    ; this user's rights. By name, from the fixed set: this account may not
-    ; list a folder that another account made. The folder goes, through the
-    ; same handle, when it is this account's own and empty (a folder that is
-    ; not empty is not deleted, and keeps no mark).
-    Call un.HoldSnapshotFolder
-    ${If} $R5 != 0
-        StrCpy $R4 "${SNAPSHOT_NAME}"
-        Call un.DeleteInSnapshotFolder
-        ${For} $0 0 ${LAST_TEMPORARY_NAME}
-            StrCpy $R4 "${SNAPSHOT_NAME}.new$0"
-            Call un.DeleteInSnapshotFolder
-        ${Next}
-        ${If} $R6 == 1
-            System::Call 'kernel32::SetFileInformationByHandle(p R5, i ${FileDispositionInfo}, *i 1, i 1)'
-        ${EndIf}
-        System::Call 'kernel32::CloseHandle(p R5)'
-    ${EndIf}
+    ; The last photograph of the screen goes too, and the temporary file of a
+    ; run that was cut short; then their folder, when nothing else is in it.
+    ; By their names, never the folder's whole content.
+    Delete "${SNAPSHOT_FOLDER}\${SNAPSHOT_NAME}"
+    Delete "${SNAPSHOT_FOLDER}\${TEMPORARY_NAME}"
+    RMDir "${SNAPSHOT_FOLDER}"
 
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -12,10 +12,21 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// NOTE: on Windows by its wide path: fopen takes the ANSI code page's
+// bytes, which cannot spell every user's name in the profile's path.
+std::FILE* OpenForReading(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
 // The whole file in one read; an empty buffer when it cannot be had, which
 // the viewer treats like a missing file.
-std::unique_ptr<std::uint8_t[]> ReadWholeFile(const char* path, std::size_t& size) {
-    const File file(std::fopen(path, "rb"));
+std::unique_ptr<std::uint8_t[]> ReadWholeFile(const std::filesystem::path& path,
+                                              std::size_t& size) {
+    const File file(OpenForReading(path));
     if (!file) return nullptr;
     if (std::fseek(file.get(), 0, SEEK_END) != 0) return nullptr;
     const long length = std::ftell(file.get());
@@ -29,7 +40,7 @@ std::unique_ptr<std::uint8_t[]> ReadWholeFile(const char* path, std::size_t& siz
 
 }  // namespace
 
-int LoadSnapshot(SnapshotImage& picture, const char* path) {
+int LoadSnapshot(SnapshotImage& picture, const std::filesystem::path& path) {
     std::size_t size = 0;
     const auto file = ReadWholeFile(path, size);
     if (!file) return 0;

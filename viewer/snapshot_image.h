@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 // Nearest single-precision value to 1/255 (bit pattern 0x3B808081).
@@ -21,7 +22,7 @@ struct SnapshotImage {
 
 // 0 when the viewer may go on, with or without a picture (a missing or
 // unreadable file leaves the picture empty); 1 for a file it must not show.
-int LoadSnapshot(SnapshotImage& picture, const char* path);
+int LoadSnapshot(SnapshotImage& picture, const std::filesystem::path& path);
 
 // Fills the RGBA array from the RGB array; 1 when the array cannot be had.
 int BuildFloatImage(SnapshotImage& picture);

@@ -1,10 +1,10 @@
 #include "viewer_context.h"
 
 #include "gl_context.h"
-#include "handover.h"
 
-int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height) {
-    if (LoadSnapshot(context.picture, kSnapshotPath) != 0) return 1;
+int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height,
+                const std::filesystem::path& snapshot) {
+    if (LoadSnapshot(context.picture, snapshot) != 0) return 1;
     if (CreateGLContext(context, window, width, height) != 0 || SetUpScene(context) != 0) return 1;
     context.ready = 1;
     return 0;

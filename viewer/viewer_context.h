@@ -5,6 +5,7 @@
 #include "snapshot_image.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 // NOTE: these are the tags behind the STRICT handle types of <windows.h>
@@ -38,10 +39,11 @@ struct ViewerContext {
     MeshTriangle triangles[kMeshTriangleCount];
 };
 
-// Reads the snapshot, then makes the GL context and the scene. A rejected
-// snapshot fails before any context is made; what a later failure leaves
-// made stays recorded, for StopViewer.
-int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height);
+// Reads the snapshot file, then makes the GL context and the scene. A
+// rejected snapshot fails before any context is made; what a later failure
+// leaves made stays recorded, for StopViewer.
+int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std::int32_t height,
+                const std::filesystem::path& snapshot);
 
 // The one release path: stops the drawing and gives back the texture, the
 // picture, the client arrays and the GL context. Safe to call again: each is

@@ -1,6 +1,7 @@
 #include "viewer_window_win32.h"
 
 #include "handover.h"
+#include "snapshot_place_win32.h"
 #include "viewer_context.h"
 
 namespace {
@@ -113,7 +114,9 @@ int RunViewer(ViewerContext& context, HINSTANCE instance) {
     HWND window = OpenViewerWindow(context, instance, client);
     if (!window) return 0;
     int exitCode = 0;
-    if (StartViewer(context, window, client.cx, client.cy) == 0) exitCode = RunMessageLoop(context);
+    if (StartViewer(context, window, client.cx, client.cy, SnapshotPath()) == 0) {
+        exitCode = RunMessageLoop(context);
+    }
     StopViewer(context);
     CloseViewerWindow(window, instance);
     return exitCode;

@@ -4,14 +4,19 @@
 #include "form_window_win32.h"
 #include "guarded_step.h"
 #include "handover.h"
+#include "message_loop_win32.h"
 #include "music_playback.h"
+#include "owned_handle_win32.h"
 #include "path_routines_win32.h"
 #include "per_monitor_dpi_win32.h"
 #include "picture_surface_win32.h"
 #include "settings.h"
 #include "snapshot_capture_win32.h"
+#include "snapshot_place_win32.h"
+#include "viewer_watch.h"
 #include "window_timer_win32.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -21,22 +26,30 @@ constexpr char kClassName[] = "Tesselune_S";
 
 enum TimerId : UINT_PTR { kMusicTimer = 1, kTimer3 };
 
-// Runs a program by path with no arguments and does not wait for it; its
-// process id, or 0 when it could not be started.
-DWORD StartProgram(const std::string& path, WORD show) {
+// Sent by the message loop the moment the viewer's process has ended.
+constexpr UINT kViewerEnded = WM_APP;
+
+// The viewer's process, started by path with no arguments and not waited
+// for; empty when it could not be started.
+// NOTE: started suspended, so that the right to take the foreground, where
+// Windows gave it to the saver, is passed on before the viewer can show its
+// window: the keys then go to it rather than stay with the program the user
+// left.
+OwnedHandle StartViewerProcess(const std::string& path) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = show;
+    startup.wShowWindow = SW_SHOWNORMAL;
     std::string commandLine = '"' + path + '"';
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        return 0;
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                        nullptr, nullptr, &startup, &process)) {
+        return OwnedHandle();
     }
+    AllowSetForegroundWindow(process.dwProcessId);
+    ResumeThread(process.hThread);
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return process.dwProcessId;
+    return OwnedHandle(process.hProcess);
 }
 
 class RunWindow final : public FormWindow {
@@ -44,10 +57,13 @@ class RunWindow final : public FormWindow {
     bool Load(HINSTANCE instance, bool hideCursor);
 
   protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnTimer(UINT_PTR id) override;
     void OnCloseRequest() override;
 
   private:
+    void StartViewer();
+    void LookForViewer();
     void StartMusic();
 
     PictureSurface Pic_1;
@@ -58,6 +74,9 @@ class RunWindow final : public FormWindow {
     std::optional<MusicPlayback> music_;
     std::optional<WindowTimer> musicTimer_;
     WindowTimer Timer3{kTimer3, 500};
+    OwnedHandle viewer_;
+    ULONGLONG viewerStart_ = 0;
+    ViewerWatch viewerWatch_;
     bool cursorHidden_ = false;
 };
 
@@ -77,24 +96,38 @@ bool RunWindow::Load(HINSTANCE instance, bool hideCursor) {
     Pic_2.Resize(inner.right - inner.left, inner.bottom - inner.top, false);
     Pic_1.Resize(kSnapshotSide, kSnapshotSide, true);
     CaptureScreen(Pic_1, Pic_2.Width(), Pic_2.Height());
-    GuardedStep([&] { SaveSnapshot(Pic_1, kSnapshotPath); });
+    GuardedStep([&] { SaveSnapshot(Pic_1, SnapshotPath()); });
     // After the capture, so the snapshot never holds it.
     cover_.Show(instance, Handle());
     // Only now, with the file complete, may the viewer read it.
-    GuardedStep([&] {
-        // NOTE: the right to take the foreground, where Windows gave it to
-        // the saver, is passed on to the viewer, so that the keys go to it
-        // rather than stay with the program the user left.
-        if (const DWORD viewer = StartProgram(ViewerPath(), SW_SHOWNORMAL)) {
-            AllowSetForegroundWindow(viewer);
-        }
-    });
-    // NOTE: the watch starts with the viewer, not with the load: its first
-    // tick ends a run whose viewer has no window yet, and the capture, the
-    // save and the cover must not eat into the viewer's half second.
+    GuardedStep([&] { StartViewer(); });
     Timer3.SetEnabled(true);
     GuardedStep([&] { StartMusic(); });
     return true;
+}
+
+void RunWindow::StartViewer() {
+    viewer_ = StartViewerProcess(ViewerPath());
+    viewerStart_ = GetTickCount64();
+    if (viewer_) WatchHandle(viewer_.Get(), Handle(), kViewerEnded);
+}
+
+void RunWindow::LookForViewer() {
+    const bool ended = !viewer_ || WaitForSingleObject(viewer_.Get(), 0) != WAIT_TIMEOUT;
+    const bool windowThere = FindWindowA(nullptr, kViewerWindowName) != nullptr;
+    switch (viewerWatch_.Look(std::int64_t(GetTickCount64() - viewerStart_), windowThere, ended)) {
+        case ViewerVerdict::kWatching:
+            return;
+        case ViewerVerdict::kNeverShowed:
+            // Left running, it would show up alone later, beside the desktop.
+            TerminateProcess(viewer_.Get(), 1);
+            break;
+        case ViewerVerdict::kGone:
+            break;
+    }
+    Timer3.SetEnabled(false);
+    // Unloading the window raises the close request.
+    OnCloseRequest();
 }
 
 void RunWindow::StartMusic() {
@@ -113,13 +146,16 @@ void RunWindow::OnTimer(UINT_PTR id) {
             musicTimer_->SetEnabled(music_->Polling());
             break;
         case kTimer3:
-            if (!FindWindowA(nullptr, kViewerWindowName)) {
-                Timer3.SetEnabled(false);
-                // Unloading the window raises the close request.
-                OnCloseRequest();
-            }
+            LookForViewer();
             break;
     }
+}
+
+LRESULT RunWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kViewerEnded) return FormWindow::OnMessage(message, wParam, lParam);
+    Timer3.SetEnabled(false);
+    OnCloseRequest();
+    return 0;
 }
 
 // The end sequence; it always ends the program, without unwinding anything.

@@ -1,8 +1,8 @@
 #include "snapshot_capture_win32.h"
 
 #include "last_result.h"
-#include "private_files_win32.h"
 #include "snapshot_bitmap.h"
+#include "snapshot_file_win32.h"
 
 void CaptureScreen(const PictureSurface& picture, int sourceWidth, int sourceHeight) {
     HWND desktop = GetDesktopWindow();
@@ -13,9 +13,9 @@ void CaptureScreen(const PictureSurface& picture, int sourceWidth, int sourceHei
     ReleaseDC(desktop, screen);
 }
 
-bool SaveSnapshot(const PictureSurface& picture, const char* path) {
+bool SaveSnapshot(const PictureSurface& picture, const std::wstring& path) {
     const std::uint8_t* rows = picture.Rows();
     if (!rows) return false;
-    return ReplaceWithPrivateFile(
-        path, EncodeSnapshotBitmapRows(picture.Width(), picture.Height(), rows));
+    return ReplaceFileWhole(path,
+                            EncodeSnapshotBitmapRows(picture.Width(), picture.Height(), rows));
 }

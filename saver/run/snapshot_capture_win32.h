@@ -3,12 +3,14 @@
 
 #include "picture_surface_win32.h"
 
+#include <string>
+
 // Squeezes the screen's top-left sourceWidth x sourceHeight pixels into the
 // whole of picture's image, dropping rows and columns (COLORONCOLOR) rather
 // than averaging them; the aspect ratio is not kept.
 void CaptureScreen(const PictureSurface& picture, int sourceWidth, int sourceHeight);
 
-// Writes picture's image to path as a 24-bit snapshot bitmap that only this
-// account may read, replacing any earlier file whole or not at all; false
-// unless the new file took the earlier one's place.
-bool SaveSnapshot(const PictureSurface& picture, const char* path);
+// Writes picture's image to path as a 24-bit snapshot bitmap, replacing any
+// earlier file whole or not at all; false unless the new file took the
+// earlier one's place.
+bool SaveSnapshot(const PictureSurface& picture, const std::wstring& path);

@@ -4,13 +4,12 @@
 #include "command_line.h"
 #include "command_line_win32.h"
 #include "guarded_step.h"
-#include "handover.h"
 #include "path_routines_win32.h"
 #include "preview_window_win32.h"
-#include "private_files_win32.h"
 #include "run_window_win32.h"
 #include "settings_dialog_win32.h"
 #include "settings_file_win32.h"
+#include "snapshot_file_win32.h"
 
 #include <string>
 
@@ -66,7 +65,7 @@ void Main(HINSTANCE instance) {
         return;
     }
 
-    GuardedStep([] { MakeDropBox(kSnapshotFolder); });
+    GuardedStep([] { MakeSnapshotFolder(); });
     LoadSettings();
     GuardedStep([] {
         if (FileExists(ViewerPath())) return;

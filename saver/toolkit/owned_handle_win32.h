@@ -1,27 +1,28 @@
-// One open handle of a file or folder, closed once when its owner goes.
+// One open kernel handle (a file, a process), closed once when its owner
+// goes.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-class FileHandle {
+class OwnedHandle {
   public:
-    FileHandle() = default;
+    OwnedHandle() = default;
     // Takes what an open gave back; a failed one (null, or CreateFile's
     // INVALID_HANDLE_VALUE) leaves the owner empty.
-    explicit FileHandle(HANDLE handle)
+    explicit OwnedHandle(HANDLE handle)
         : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~FileHandle() {
+    ~OwnedHandle() {
         if (handle_) CloseHandle(handle_);
     }
-    FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    FileHandle& operator=(FileHandle&& other) noexcept {
+    OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
         std::swap(handle_, other.handle_);
         return *this;
     }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
 
     HANDLE Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }

@@ -22,21 +22,19 @@ import time
 import unittest
 
 from settings_file_bytes import settings_file_bytes
-from wine_desktop import (END_SECONDS, PROBE, START_SECONDS, WINE_RUN, Program, Screenshot,
-                          our_programs, poll, probe, run, window_exists, window_texts, wine_path,
-                          x_windows)
+from wine_desktop import (END_SECONDS, PROBE, SNAPSHOT, SNAPSHOT_FOLDER, START_SECONDS, WINE_RUN,
+                          Program, Screenshot, our_programs, poll, probe, run, window_exists,
+                          window_texts, wine_path, x_windows)
 
 SAVER = os.environ["TESSELUNE_SAVER"]
 VIEWER = os.environ["TESSELUNE_VIEWER"]
 PAINTER = os.environ["TESSELUNE_PATTERN_PAINTER"]
 PREVIEW_HOST = os.environ["TESSELUNE_PREVIEW_HOST"]
 CURSOR_WITNESS = os.environ["TESSELUNE_CURSOR_WITNESS"]
-FILE_PERMISSIONS = os.environ["TESSELUNE_FILE_PERMISSIONS"]
+VIEWER_STAND_IN = os.environ["TESSELUNE_VIEWER_STAND_IN"]
 WORK = os.environ["TESSELUNE_WORK"]
 TONE = os.environ["TESSELUNE_TEST_TONE"]
 PREFIX = os.environ["WINEPREFIX"]
-SNAPSHOT_FOLDER = os.path.join(PREFIX, "drive_c", "t_olva")
-SNAPSHOT = os.path.join(SNAPSHOT_FOLDER, "Tesselune.bmp")
 CYCLES = int(os.environ.get("TESSELUNE_CYCLES", "50"))
 SAVER_X11_SETTINGS = r"HKCU\Software\Wine\AppDefaults\Tesselune.scr\X11 Driver"
 
@@ -99,20 +97,35 @@ def western_locales():
     return locales
 
 
+def set_local_app_data(path):
+    """Points the account's local application data at path.
+
+    NOTE: through a UTF-16 registry file, since Wine reads non-ASCII
+    command-line arguments in the caller's locale."""
+    key = r"HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+    value = (path + "\0").encode("utf-16-le").hex(",")
+    text = f'Windows Registry Editor Version 5.00\r\n\r\n[{key}]\r\n"Local AppData"=hex(2):{value}\r\n'
+    registry_file = os.path.join(WORK, "local-app-data.reg")
+    with open(registry_file, "wb") as file:
+        file.write(text.encode("utf-16"))
+    run([WINE_RUN, "regedit", "/S", wine_path(registry_file)], check=True)
+
+
 class SaverTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.with_viewer = os.path.join(WORK, "with_viewer")
         cls.without_viewer = os.path.join(WORK, "without_viewer")
         cls.with_witness = os.path.join(WORK, "with_witness")
+        cls.with_stand_in = os.path.join(WORK, "with_stand_in")
         shutil.rmtree(WORK, ignore_errors=True)
-        for folder in (cls.with_viewer, cls.without_viewer, cls.with_witness):
+        for folder in (cls.with_viewer, cls.without_viewer, cls.with_witness, cls.with_stand_in):
             os.makedirs(folder)
             shutil.copy(SAVER, os.path.join(folder, "Tesselune.scr"))
         shutil.copy(VIEWER, os.path.join(cls.with_viewer, "Tesselune.dll"))
         shutil.copy(CURSOR_WITNESS, os.path.join(cls.with_witness, "Tesselune.dll"))
+        shutil.copy(VIEWER_STAND_IN, os.path.join(cls.with_stand_in, "Tesselune.dll"))
         cls.leave_the_saver_unmanaged(True)
-        cls.warm_up_the_viewer()
 
     @classmethod
     def tearDownClass(cls):
@@ -131,21 +144,6 @@ class SaverTest(unittest.TestCase):
         else:
             command = ["delete", SAVER_X11_SETTINGS, "/f"]
         run([WINE_RUN, "reg", *command], check=unmanaged)
-
-    @classmethod
-    def warm_up_the_viewer(cls):
-        """Shows the viewer once on its own.
-
-        NOTE: a run ends at the first look for the viewer's window, half a
-        second after the start, if the window is not up yet; the first GL
-        program of a Wine session may take longer than that."""
-        viewer = Program([os.path.join(cls.with_viewer, "Tesselune.dll")])
-        try:
-            poll(lambda: window_exists(VIEWER_TITLE), START_SECONDS)
-            probe("close", VIEWER_TITLE)
-            viewer.wait(END_SECONDS)
-        finally:
-            viewer.end()
 
     def setUp(self):
         self.programs = []
@@ -185,36 +183,20 @@ class SaverTest(unittest.TestCase):
         return self.start([path, *arguments], env=env)
 
     def start_run(self, *arguments, folder=None, env=None):
-        """Starts the saver and waits for the viewer it starts.
-
-        NOTE: a run ends on purpose at its first look for the viewer's window,
-        half a second after the start, when the window is not up yet; on a
-        busy machine a viewer now and then takes longer. Such a run must
-        still end cleanly; it is then tried once more."""
-        for attempt in range(2):
-            saver = self.saver(*arguments, folder=folder, env=env)
-            seen = poll(lambda: window_exists(VIEWER_TITLE) or saver.process.poll() is not None,
-                        START_SECONDS)
-            self.assertTrue(seen, f"no viewer within {START_SECONDS} s")
-            if saver.process.poll() is None or attempt == 1:
-                break
-            self.assertEqual(saver.wait(END_SECONDS), 0, "an early end was not clean")
-            self.end_late_viewer()
+        """Starts the saver and waits for the viewer it starts."""
+        saver = self.saver(*arguments, folder=folder, env=env)
+        seen = poll(lambda: window_exists(VIEWER_TITLE) or saver.process.poll() is not None,
+                    START_SECONDS)
+        self.assertTrue(seen, f"no viewer within {START_SECONDS} s")
         self.assertTrue(window_exists(VIEWER_TITLE), "the saver ended without a viewer")
         self.assertIsNone(saver.process.poll(), "the saver ended while the viewer runs")
         self.assertTrue(window_exists(RUN_TITLE))
         return saver
 
-    def end_late_viewer(self):
-        """Ends the viewer that a run which ended early left running on its own.
-
-        Only viewers count: a test may keep a preview running beside the run."""
-        def viewers():
-            return [command for command in our_programs() if "tesselune.dll" in command.lower()]
-
-        if poll(lambda: window_exists(VIEWER_TITLE), START_SECONDS):
-            probe("close", VIEWER_TITLE)
-        self.assertTrue(poll(lambda: not viewers(), END_SECONDS), f"viewers left: {viewers()}")
+    def start_stand_in(self, behaviour):
+        """Starts a run whose viewer misbehaves as told (see viewer_stand_in)."""
+        env = dict(os.environ, TESSELUNE_STAND_IN=behaviour)
+        return self.saver("/s", folder=self.with_stand_in, env=env)
 
     def focus_viewer(self):
         windows = poll(lambda: x_windows(VIEWER_TITLE), END_SECONDS)
@@ -286,6 +268,7 @@ class RunMode(SaverTest):
         self.assertEqual(struct.unpack("<IiiHHII", data[14:38]),
                          (40, SNAPSHOT_SIDE, SNAPSHOT_SIDE, 1, 24, 0, SNAPSHOT_SIDE ** 2 * 3))
         self.assert_pattern_squeezed(data[54:])
+        self.assertFalse(os.path.exists(os.path.join(PREFIX, "drive_c", "t_olva")))
 
         # The painted desktop is hidden beyond the viewer's window, and the
         # viewer draws above the cover; the panels never reach its corners.
@@ -301,6 +284,10 @@ class RunMode(SaverTest):
         self.assertEqual([cover[side] for side in ("left", "top", "right", "bottom")],
                          ["0", "0", str(SCREEN_WIDTH), str(SCREEN_HEIGHT)],
                          "the cover did not fit itself to the screen again")
+        self.assertEqual(probe("at", "100", "100")[1].get("title"), VIEWER_TITLE,
+                         "the cover came above the viewer")
+        self.assertTrue(poll(lambda: self.screen_with_effect(), END_SECONDS, step=0.3),
+                        "the viewer is hidden after the screen changed")
 
         # A click on the cover leaves the keys with the viewer.
         self.focus_viewer()
@@ -374,28 +361,52 @@ class RunMode(SaverTest):
                 self.assertEqual(read_text(report), f"during={during}\n",
                                  "the cursor's display count during the run")
 
-    def test_the_photograph_is_for_this_account_only_and_its_folder_unlisted(self):
-        shutil.rmtree(SNAPSHOT_FOLDER)
-        self.end_run(self.start_run("/s"))
-        # NOTE: Wine shows a folder's DACL as Unix permissions, without the
-        # entry that lets every account drop a file in, and sets any DACL on
-        # an existing folder as readable by everyone: only the folder as
-        # first made shows what the saver gave it.
-        self.assertEqual(self.permissions("show", SNAPSHOT_FOLDER)["others"], "0")
-        private = {"others": "0", "entries": "2"}
-        self.assertEqual(self.permissions("show", SNAPSHOT), private)
+    def test_a_profile_whose_path_the_ansi_code_page_cannot_spell_holds_the_photograph(self):
+        # A Polish user's profile on a Western system (code page 1252).
+        local = os.path.join(PREFIX, "drive_c", "users", "Łukasz Święty")
+        os.makedirs(local, exist_ok=True)
+        set_local_app_data(r"C:\users\Łukasz Święty")
+        try:
+            painter = self.start([PAINTER], stdin=subprocess.PIPE)
+            self.assertEqual(painter.read_line(), "ready")
+            env = dict(os.environ, LOCPATH=western_locales(), LC_ALL="fr_FR.UTF-8")
+            saver = self.start_run("/s", env=env)
+            self.assertEqual(os.path.getsize(os.path.join(local, "Tesselune", "Tesselune.bmp")),
+                             SNAPSHOT_SIZE)
+            # The viewer found it too: its panels carry the painted pattern,
+            # not the flat colour of panels without a picture.
+            shot = poll(lambda: self.screen_with_effect(), START_SECONDS, step=0.3)
+            self.assertTrue(shot, "the effect never showed")
+            self.assertGreater(len(shot.colours(0, 0, VIEWER_WIDTH, VIEWER_HEIGHT, step=4)), 200,
+                               "the viewer shows no picture")
+            self.end_run(saver, alone=False)
+            painter.process.stdin.close()
+            painter.wait(END_SECONDS)
+        finally:
+            set_local_app_data(r"%USERPROFILE%\AppData\Local")
+            shutil.rmtree(local, ignore_errors=True)
 
-        # As earlier versions left it: every account may read it.
-        self.permissions("open", SNAPSHOT)
-        self.assertEqual(self.permissions("show", SNAPSHOT)["others"], "1")
-        self.end_run(self.start_run("/s"))
-        self.assertEqual(self.permissions("show", SNAPSHOT), private)
+    def test_a_viewer_whose_window_comes_late_is_covered_and_ends_on_a_key(self):
+        saver = self.start_stand_in("late")
+        self.assertTrue(poll(lambda: window_exists(VIEWER_TITLE), START_SECONDS), "no window came")
+        self.assertIsNone(saver.process.poll(), "the run did not wait for the viewer")
+        self.assertEqual(set(outside_viewer(Screenshot(SCREEN_WIDTH, SCREEN_HEIGHT))), {BLACK},
+                         "the desktop shows beside the late viewer")
+        self.end_run(saver)
 
-    def permissions(self, command, path):
-        result = run([WINE_RUN, FILE_PERMISSIONS, command, wine_path(path)])
-        self.assertEqual(result.returncode, 0, f"file_permissions {command} {path}")
-        lines = result.stdout.decode().splitlines()
-        return dict(line.split("=", 1) for line in lines)
+    def test_a_viewer_that_never_shows_a_window_is_ended_with_the_run(self):
+        started = time.monotonic()
+        saver = self.start_stand_in("never")
+        self.assertEqual(saver.wait(45), 0, "the run did not end")
+        self.assertLess(time.monotonic() - started, 40, "the run waited too long")
+        self.assertGreater(time.monotonic() - started, 25, "the run did not wait for the viewer")
+        self.assertTrue(poll(lambda: not our_programs(), END_SECONDS),
+                        f"processes left: {our_programs()}")
+
+    def test_a_viewer_that_ends_at_once_ends_the_run(self):
+        saver = self.start_stand_in("exit")
+        self.assertEqual(saver.wait(END_SECONDS), 0, "the run did not end with its viewer")
+        self.assertFalse(window_exists(COVER_CLASS), "the cover stayed")
 
     def test_closing_the_run_window_ends_the_saver_and_leaves_the_viewer(self):
         saver = self.start_run("/s")

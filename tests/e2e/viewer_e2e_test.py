@@ -16,10 +16,9 @@ import subprocess
 import time
 import unittest
 
-from wine_desktop import WINE_RUN, Screenshot, poll, probe, run, x_windows
+from wine_desktop import SNAPSHOT, WINE_RUN, Screenshot, poll, probe, run, x_windows
 
 VIEWER = os.environ["TESSELUNE_VIEWER"]
-SNAPSHOT = os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva", "Tesselune.bmp")
 
 TITLE = "Tesselune_VC"
 SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024

@@ -7,6 +7,7 @@ TESSELUNE_WINDOW_PROBE; DISPLAY and WINEPREFIX come from the run's session.
 
 import collections
 import os
+import pwd
 import subprocess
 import time
 
@@ -14,6 +15,12 @@ WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
 PROBE = os.environ["TESSELUNE_WINDOW_PROBE"]
 WINDOW_TEXTS = os.environ.get("TESSELUNE_WINDOW_TEXTS", "")
 PREFIX = os.environ["WINEPREFIX"]
+# The account's local application data, as Wine lays out the prefix, and the
+# snapshot's folder and file in it.
+LOCAL_APP_DATA = os.path.join(PREFIX, "drive_c", "users", pwd.getpwuid(os.getuid()).pw_name,
+                              "AppData", "Local")
+SNAPSHOT_FOLDER = os.path.join(LOCAL_APP_DATA, "Tesselune")
+SNAPSHOT = os.path.join(SNAPSHOT_FOLDER, "Tesselune.bmp")
 
 # NOTE: the first program of a Wine session, or the first after the session
 # has idled, waits about ten seconds while Wine starts its desktop process.

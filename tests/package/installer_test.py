@@ -14,6 +14,7 @@ and TESSELUNE_WINE_RUN; WINEPREFIX comes from the run's Wine session.
 
 import ntpath
 import os
+import pwd
 import shutil
 import subprocess
 import time
@@ -25,7 +26,9 @@ VIEWER = os.environ["TESSELUNE_VIEWER"]
 README = os.environ["TESSELUNE_README"]
 FILE_HOLDER = os.environ["TESSELUNE_FILE_HOLDER"]
 WINE_RUN = os.environ["TESSELUNE_WINE_RUN"]
-SNAPSHOT_FOLDER = os.path.join(os.environ["WINEPREFIX"], "drive_c", "t_olva")
+# The saver's photograph in the account's local application data.
+SNAPSHOT_FOLDER = os.path.join(os.environ["WINEPREFIX"], "drive_c", "users",
+                               pwd.getpwuid(os.getuid()).pw_name, "AppData", "Local", "Tesselune")
 
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tesselune"
@@ -198,23 +201,17 @@ class InstallerTest(unittest.TestCase):
         set_desktop_value(SCREEN_SAVER, chosen_since)
         with open(self.installed("notes.txt"), "wb") as notes:
             notes.write(b"mine\r\n")
-        # A link in the snapshot folder's place, to files named as the
-        # saver's. NOTE: Wine makes no junction; a Unix symbolic link is what
-        # it shows as a reparse point.
+        # The photograph's folder keeps what the saver did not put there.
         shutil.rmtree(SNAPSHOT_FOLDER, ignore_errors=True)
-        elsewhere = SNAPSHOT_FOLDER + "-elsewhere"
-        os.makedirs(elsewhere, exist_ok=True)
-        for name in ("Tesselune.bmp", "Tesselune.bmp.new0"):
-            with open(os.path.join(elsewhere, name), "wb") as planted:
-                planted.write(b"someone else's")
-        os.symlink(elsewhere, SNAPSHOT_FOLDER)
+        os.makedirs(SNAPSHOT_FOLDER)
+        for name in ("Tesselune.bmp", "Tesselune.bmp.new", "mine.bmp"):
+            with open(os.path.join(SNAPSHOT_FOLDER, name), "wb") as planted:
+                planted.write(b"BM")
         try:
             self.uninstall()
-            self.assertEqual(sorted(os.listdir(elsewhere)), ["Tesselune.bmp", "Tesselune.bmp.new0"])
-            self.assertTrue(os.path.islink(SNAPSHOT_FOLDER))
+            self.assertEqual(os.listdir(SNAPSHOT_FOLDER), ["mine.bmp"])
         finally:
-            os.unlink(SNAPSHOT_FOLDER)
-            shutil.rmtree(elsewhere, ignore_errors=True)
+            shutil.rmtree(SNAPSHOT_FOLDER, ignore_errors=True)
         self.assertEqual(os.listdir(self.unix_folder), ["notes.txt"])
         self.assertEqual(desktop_value(SCREEN_SAVER), chosen_since)
         self.assertEqual(desktop_value(ACTIVE), "1")
@@ -223,11 +220,9 @@ class InstallerTest(unittest.TestCase):
         self.install()
         shutil.rmtree(SNAPSHOT_FOLDER, ignore_errors=True)
         os.makedirs(SNAPSHOT_FOLDER)
-        for name in ("Tesselune.bmp", "Tesselune.bmp.new3"):
+        for name in ("Tesselune.bmp", "Tesselune.bmp.new"):
             with open(os.path.join(SNAPSHOT_FOLDER, name), "wb") as planted:
                 planted.write(b"BM")
-        # Read-only, as Windows shows a file that its owner may not write.
-        os.chmod(os.path.join(SNAPSHOT_FOLDER, "Tesselune.bmp.new3"), 0o444)
         saver = ntpath.join(self.folder, "Tesselune.scr")
         holder = subprocess.Popen([WINE_RUN, FILE_HOLDER, saver],
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)

@@ -221,7 +221,7 @@ TEST_F(Viewer, RendersAFrameOnlyWhileReady) {
 
 TEST_F(Viewer, StartMakesTheContextThenTheSceneAndBecomesReady) {
     auto* window = reinterpret_cast<HWND__*>(0x1234);
-    ASSERT_EQ(StartViewer(context, window, 1024, 768), 0);
+    ASSERT_EQ(StartViewer(context, window, 1024, 768, snapshotPath), 0);
     const Calls calls = TakeGlCalls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front(), "CreateGLContext(1024, 768)");
@@ -232,7 +232,7 @@ TEST_F(Viewer, StartMakesTheContextThenTheSceneAndBecomesReady) {
 
 TEST_F(Viewer, AFailedContextIsLeftToTheStopAndNothingIsDrawn) {
     FailNextGLContext();
-    EXPECT_EQ(StartViewer(context, reinterpret_cast<HWND__*>(0x1234), 1024, 768), 1);
+    EXPECT_EQ(StartViewer(context, reinterpret_cast<HWND__*>(0x1234), 1024, 768, snapshotPath), 1);
     EXPECT_EQ(context.ready, 0);
     RenderFrame(context);
     StopViewer(context);

@@ -1,8 +1,9 @@
 // The viewer's window, loop and GL context driven in-process: real user32,
 // gdi32 and opengl32, so what StopViewer gives back is given back to Windows.
-#include "snapshot_bitmap.h"
 #include "handover.h"
+#include "snapshot_bitmap.h"
 #include "snapshot_image.h"
+#include "snapshot_place_win32.h"
 #include "viewer_context.h"
 #include "viewer_window_win32.h"
 
@@ -21,13 +22,13 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr UINT_PTR kLateTimer = 27;
 
-// The snapshot's path is fixed, so the tests write the real file; whatever
-// the prefix held before is put back afterwards.
+// The viewer reads the account's one snapshot, so the tests write the real
+// file; whatever the profile held before is put back afterwards.
 class SnapshotFileGuard {
   public:
     SnapshotFileGuard() {
-        CreateDirectoryA(kSnapshotFolder, nullptr);
-        if (std::FILE* file = std::fopen(kSnapshotPath, "rb")) {
+        CreateDirectoryW(SnapshotFolder().c_str(), nullptr);
+        if (std::FILE* file = _wfopen(SnapshotPath().c_str(), L"rb")) {
             had_ = true;
             for (int c; (c = std::fgetc(file)) != EOF;) saved_.push_back(std::uint8_t(c));
             std::fclose(file);
@@ -45,12 +46,12 @@ class SnapshotFileGuard {
     SnapshotFileGuard& operator=(const SnapshotFileGuard&) = delete;
 
     void Write(const Bytes& bytes) const {
-        std::FILE* file = std::fopen(kSnapshotPath, "wb");
+        std::FILE* file = _wfopen(SnapshotPath().c_str(), L"wb");
         ASSERT_NE(file, nullptr);
         EXPECT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
         std::fclose(file);
     }
-    void Remove() const { std::remove(kSnapshotPath); }
+    void Remove() const { DeleteFileW(SnapshotPath().c_str()); }
 
   private:
     bool had_ = false;
@@ -146,7 +147,7 @@ class ViewerShell : public ::testing::Test {
 
     void OpenAndStart() {
         ASSERT_NO_FATAL_FAILURE(Open());
-        ASSERT_EQ(StartViewer(context, window, 1024, 768), 0);
+        ASSERT_EQ(StartViewer(context, window, 1024, 768, SnapshotPath()), 0);
         ValidateRect(window, nullptr);
     }
 
@@ -351,7 +352,7 @@ TEST_P(RejectedSnapshot, FailsTheStartBeforeAnyGLContextIsMade) {
     ASSERT_NO_FATAL_FAILURE(Open());
     context.spinAngle = 7.0f;
 
-    EXPECT_EQ(StartViewer(context, window, 1024, 768), 1);
+    EXPECT_EQ(StartViewer(context, window, 1024, 768, SnapshotPath()), 1);
 
     // Without a StopViewer: nothing was asked of the window at all.
     EXPECT_EQ(context.window, nullptr);
