@@ -5,9 +5,9 @@
 
 namespace {
 
-// The number at the start of text after blanks, as Windows reads a profile
-// number: an optional sign and decimal digits; none without a digit, and
-// none once it is too long to be any style.
+// The number at the start of text after blanks: an optional sign and
+// decimal digits; none without a digit, and none once it is too long to be
+// any style.
 std::optional<int> LeadingNumber(std::string_view text) {
     std::size_t at = text.find_first_not_of(" \t");
     if (at == std::string_view::npos) return std::nullopt;

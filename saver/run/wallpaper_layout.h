@@ -16,9 +16,9 @@ enum class WallpaperStyle { Centre, Tile, Stretch, Fit, Fill };
 // centred.
 WallpaperStyle ReadWallpaperStyle(std::string_view wallpaperStyle, std::string_view tileWallpaper);
 
-// The largest picture decoded, in pixels across or down and in all: beyond
-// them a wallpaper counts as unreadable, so that a file that claims to be
-// huge can cost neither the memory nor the time.
+// The largest picture taken, in pixels across or down and in all: beyond
+// them a wallpaper counts as unreadable, and a file that claims to be huge
+// is never scaled or copied out.
 constexpr int kMaxWallpaperSide = 16384;
 constexpr long long kMaxWallpaperPixels = 1LL << 26;
 
