@@ -16,23 +16,19 @@ void Require(bool holds) {
     if (!holds) std::abort();
 }
 
-// Not empty and inside a width x height area; spanning it in full one way
-// at least when it must fill it.
-void RequireInside(const WallpaperRect& r, int width, int height, bool fills) {
+// Not empty, inside a width x height area and, when centred, in its middle
+// within a pixel on each side it does not fill.
+void RequireInside(const WallpaperRect& r, int width, int height, bool centred) {
     Require(r.width > 0 && r.height > 0 && r.x >= 0 && r.y >= 0);
     Require(r.x + r.width <= width && r.y + r.height <= height);
-    Require(!fills || r.width == width || r.height == height);
+    Require(!centred || (std::abs(2 * r.x + r.width - width) <= 1 &&
+                         std::abs(2 * r.y + r.height - height) <= 1));
 }
 
-// In the middle of a side, within a pixel.
-void RequireCentred(int start, int length, int side) {
-    Require(std::abs(2 * start + length - side) <= 1);
-}
-
-// The shape of width x height, up to the rounding of one side to a pixel.
-void RequireShape(const WallpaperRect& r, int width, int height) {
+// Of the shape width x height, but for one side's rounding to a pixel.
+bool SameShape(const WallpaperRect& r, int width, int height) {
     const std::int64_t error = std::int64_t{r.width} * height - std::int64_t{r.height} * width;
-    Require(std::abs(error) <= std::max({r.width, r.height, width, height}));
+    return std::abs(error) <= std::max({r.width, r.height, width, height});
 }
 
 }  // namespace
@@ -50,36 +46,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const WallpaperRect& s = layout->source;
     const WallpaperRect& t = layout->target;
-    const bool ownSize = style == WallpaperStyle::Centre || style == WallpaperStyle::Tile;
-    RequireInside(s, pw, ph, !ownSize);
-    RequireInside(t, sw, sh, !ownSize);
-    Require(layout->tiled == (style == WallpaperStyle::Tile));
-    switch (style) {
-        case WallpaperStyle::Tile:
-            Require(t.x == 0 && t.y == 0);
-            [[fallthrough]];
-        case WallpaperStyle::Centre:
-            Require(s.width == t.width && t.width == std::min(pw, sw));
-            Require(s.height == t.height && t.height == std::min(ph, sh));
-            if (style == WallpaperStyle::Tile) break;
-            pw > sw ? RequireCentred(s.x, s.width, pw) : RequireCentred(t.x, t.width, sw);
-            ph > sh ? RequireCentred(s.y, s.height, ph) : RequireCentred(t.y, t.height, sh);
-            break;
-        case WallpaperStyle::Fit:
-            Require(s.width == pw && s.height == ph);
-            RequireCentred(t.x, t.width, sw);
-            RequireCentred(t.y, t.height, sh);
-            RequireShape(t, pw, ph);
-            break;
-        case WallpaperStyle::Fill:
-            Require(t.width == sw && t.height == sh);
-            RequireCentred(s.x, s.width, pw);
-            RequireCentred(s.y, s.height, ph);
-            RequireShape(s, sw, sh);
-            break;
-        case WallpaperStyle::Stretch:
-            Require(s.width == pw && s.height == ph && t.width == sw && t.height == sh);
-            break;
-    }
+    const bool tiled = style == WallpaperStyle::Tile;
+    const bool ownSize = tiled || style == WallpaperStyle::Centre;
+    const bool wholePicture = s.width == pw && s.height == ph;
+    const bool wholeScreen = t.width == sw && t.height == sh;
+    RequireInside(s, pw, ph, !tiled);
+    RequireInside(t, sw, sh, !tiled);
+    Require(layout->tiled == tiled && (!tiled || (t.x == 0 && t.y == 0)));
+    Require(!ownSize || (s.width == t.width && t.width == std::min(pw, sw) &&
+                         s.height == t.height && t.height == std::min(ph, sh)));
+    Require(style != WallpaperStyle::Stretch || (wholePicture && wholeScreen));
+    Require(style != WallpaperStyle::Fit ||
+            (wholePicture && (t.width == sw || t.height == sh) && SameShape(t, pw, ph)));
+    Require(style != WallpaperStyle::Fill ||
+            (wholeScreen && (s.width == pw || s.height == ph) && SameShape(s, sw, sh)));
     return 0;
 }
