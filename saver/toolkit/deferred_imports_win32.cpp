@@ -4,6 +4,9 @@
 
 #include <olectl.h>
 #include <shellapi.h>
+#include <wincodec.h>
+
+#include <type_traits>
 
 namespace deferred {
 
@@ -39,6 +42,33 @@ HRESULT OleLoadPicture(IStream* stream, LONG size, BOOL keepOriginalFormat, REFI
     static const auto function =
         FindSystemFunction<decltype(::OleLoadPicture)>(L"oleaut32.dll", "OleLoadPicture");
     return function ? function(stream, size, keepOriginalFormat, interfaceId, picture) : E_NOTIMPL;
+}
+
+HRESULT CoInitializeEx(void* reserved, DWORD model) {
+    static const auto function =
+        FindSystemFunction<decltype(::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    return function ? function(reserved, model) : E_NOTIMPL;
+}
+
+void CoUninitialize() {
+    static const auto function =
+        FindSystemFunction<decltype(::CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+    if (function) function();
+}
+
+HRESULT CreateWicImagingFactory(IWICImagingFactory** factory) {
+    *factory = nullptr;
+    static const auto function = FindSystemFunction<std::remove_pointer_t<LPFNGETCLASSOBJECT>>(
+        L"windowscodecs.dll", "DllGetClassObject");
+    if (!function) return E_NOTIMPL;
+    IClassFactory* maker = nullptr;
+    HRESULT result =
+        function(CLSID_WICImagingFactory, IID_IClassFactory, reinterpret_cast<void**>(&maker));
+    if (FAILED(result)) return result;
+    result =
+        maker->CreateInstance(nullptr, IID_IWICImagingFactory, reinterpret_cast<void**>(factory));
+    maker->Release();
+    return result;
 }
 
 }  // namespace deferred

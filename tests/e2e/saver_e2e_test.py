@@ -16,14 +16,15 @@ makes (50 by default).
 
 import os
 import shutil
+import signal
 import struct
 import subprocess
 import time
 import unittest
 
 from settings_file_bytes import settings_file_bytes
-from wine_desktop import (END_SECONDS, PROBE, SNAPSHOT, SNAPSHOT_FOLDER, START_SECONDS, WINE_RUN,
-                          Program, Screenshot, our_programs, poll, probe, run, window_exists,
+from wine_desktop import (END_SECONDS, PROBE, SNAPSHOT, START_SECONDS, WINE_RUN, Program,
+                          Screenshot, our_processes, our_programs, poll, probe, run, window_exists,
                           window_texts, wine_path, x_windows)
 
 SAVER = os.environ["TESSELUNE_SAVER"]
@@ -601,6 +602,90 @@ class PreviewMode(SaverTest):
         self.assertTrue(poll(self.preview_child, START_SECONDS))
         self.end_run(self.start_run("/s"), alone=False)
         self.assertIsNone(preview.process.poll())
+
+
+def set_registry_value(key, name, value):
+    """Sets a text value of the prefix's registry, or removes it for None."""
+    change = ["delete", key, "/v", name] if value is None else ["add", key, "/v", name, "/d", value]
+    run([WINE_RUN, "reg", *change, "/f"])
+
+
+class HiddenDesktop(SaverTest):
+    """A run on a desktop of another name, as a secure saver's is: its screen
+    holds none of the user's windows, and the photograph is the account's
+    wallpaper as the desktop lays it out, over the background colour."""
+
+    DESKTOP = r"HKCU\Control Panel\Desktop"
+    BACKGROUND = (58, 110, 165)
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        set_registry_value(r"HKCU\Control Panel\Colors", "Background", "58 110 165")
+        # Smooth colours, so that how a scaler filters barely counts; wider
+        # than the screen, so that fit and fill differ; named as Windows names
+        # its current wallpaper, a JPEG without an ending.
+        cls.wide = os.path.join(WORK, "TranscodedWallpaper")
+        cls.tile = os.path.join(WORK, "tile.jpg")
+        run(["convert", "-size", "450x800", "gradient:#ff3000-#2040ff", "-rotate", "90",
+             "(", "-size", "800x450", "gradient:#00000000-#00ff00a0", ")", "-composite",
+             "jpeg:" + cls.wide], check=True)
+        run(["convert", "-size", "300x250", "gradient:#ffe000-#8000c0", cls.tile], check=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        for name in ("Wallpaper", "WallpaperStyle", "TileWallpaper"):
+            set_registry_value(cls.DESKTOP, name, None)
+        set_registry_value(r"HKCU\Control Panel\Colors", "Background", "0 0 0")
+        super().tearDownClass()
+
+    def run_on_another_desktop(self, wallpaper, style, tile="0"):
+        """The snapshot of a run with that wallpaper on a desktop of another
+        name, once the run has started its viewer; the run must then end with
+        the viewer."""
+        for name, value in (("Wallpaper", wallpaper), ("WallpaperStyle", style),
+                            ("TileWallpaper", tile)):
+            set_registry_value(self.DESKTOP, name, value)
+        saver = wine_path(os.path.join(self.with_viewer, "Tesselune.scr"))
+        desktop = f"/desktop=Screen-saver,{SCREEN_WIDTH}x{SCREEN_HEIGHT}"
+        self.start(["explorer", desktop, saver, "/s"])
+        viewers = poll(lambda: [pid for pid, command in our_processes()
+                                if "tesselune.dll" in command.lower()], START_SECONDS)
+        self.assertTrue(viewers, "the run started no viewer")
+        with open(SNAPSHOT, "rb") as file:
+            snapshot = file.read()
+        for pid in viewers:
+            os.kill(pid, signal.SIGKILL)
+        self.assertTrue(poll(lambda: not our_programs(), END_SECONDS), "the run went on")
+        self.assertEqual(len(snapshot), SNAPSHOT_SIZE)
+        return snapshot
+
+    def test_the_photograph_is_the_wallpaper_as_its_style_lays_it_out(self):
+        screen = f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}"
+        taken, made = os.path.join(WORK, "taken.bmp"), os.path.join(WORK, "made.png")
+        for name, style, tile, wallpaper, *expected in (
+                ("fit", "6", "0", self.wide, self.wide, "-resize", screen, "-background",
+                 "rgb(58,110,165)", "-gravity", "center", "-extent", screen),
+                ("fill", "10", "0", self.wide, self.wide, "-resize", screen + "^", "-gravity",
+                 "center", "-extent", screen),
+                ("tile", "0", "1", self.tile, "-size", screen, "tile:" + self.tile)):
+            with self.subTest(style=name):
+                with open(taken, "wb") as file:
+                    file.write(self.run_on_another_desktop(wine_path(wallpaper), style, tile))
+                # Squeezed as the capture squeezes the screen.
+                run(["convert", *expected, "-sample", "512x512!", made], check=True)
+                compared = run(["compare", "-metric", "MAE", taken, made, "null:"])
+                # 0.1 between fit and fill.
+                self.assertLess(float(compared.stderr.split(b"(")[1].split(b")")[0]), 0.01)
+
+    def test_without_a_wallpaper_to_read_the_photograph_is_the_background_colour(self):
+        with open(self.wide, "rb") as source, open(f"{WORK}/truncated.jpg", "wb") as target:
+            target.write(source.read()[:5000])
+        for wallpaper in ("", f"{WORK}/missing.jpg", f"{WORK}/truncated.jpg"):
+            with self.subTest(wallpaper=wallpaper):
+                pixels = self.run_on_another_desktop(wallpaper and wine_path(wallpaper), "6")[54:]
+                colours = set(zip(pixels[2::3], pixels[1::3], pixels[0::3]))
+                self.assertEqual(colours, {self.BACKGROUND})
 
 
 class RunCycles(SaverTest):

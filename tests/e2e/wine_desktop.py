@@ -65,6 +65,11 @@ def x_windows(title):
 
 def our_programs():
     """Command lines of this prefix's processes that are the saver or the viewer."""
+    return [command for _, command in our_processes()]
+
+
+def our_processes():
+    """Process ids and command lines of this prefix's saver and viewer processes."""
     found = []
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
@@ -76,7 +81,7 @@ def our_programs():
         except OSError:
             continue
         if "tesselune.scr" in command.lower() or "tesselune.dll" in command.lower():
-            found.append(command)
+            found.append((int(pid), command))
     return found
 
 
