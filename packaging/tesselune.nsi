@@ -1,8 +1,11 @@
 ; The per-user installer of the screen saver.
 ;   makensis -INPUTCHARSET UTF8 -DTARGET=x86-unicode -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0
-;            -DSAVER=... -DVIEWER=... -DREADME=... -DOUTFILE=... -DOUTNAME=... tesselune.nsi
+;            -DSAVER=... -DVIEWER=... -DREADME=... [-DSIGN=sign.py]
+;            -DOUTFILE=... -DOUTNAME=... tesselune.nsi
 ; TARGET is x86-unicode for the 32-bit programs, amd64-unicode for the 64-bit
-; ones; the installer then is a program of the same kind.
+; ones; the installer then is a program of the same kind. SIGN, when given,
+; signs the uninstaller before it goes into the installer, so that what the
+; installer writes is signed.
 ; Both programs go side by side into a folder of the user's own, which the
 ; user can write: the settings dialog saves Tesselune.ini beside the saver, and
 ; needs no administrator rights for it. The saver becomes this user's screen
@@ -16,6 +19,9 @@ ManifestDPIAware true
 ; NOTE: with file times stored, the installer would change with every build
 ; of the same programs.
 SetDateSave off
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1" "%1"' = 0
+!endif
 
 !include FileFunc.nsh
 !include LogicLib.nsh

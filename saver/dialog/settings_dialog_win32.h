@@ -7,7 +7,7 @@
 
 #include "command_window_win32.h"
 #include "dialog_layout.h"
-#include "form_window_win32.h"
+#include "music_panel_win32.h"
 #include "picture_surface_win32.h"
 #include "settings_dialog_control.h"
 #include "settings_file_win32.h"
@@ -17,34 +17,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-class SettingsDialog;
-
-// Pic_C: the textured panel holding the music choice, drawn from its own
-// persistent picture with its windowless controls on top. While it has the
-// keyboard's focus, the music choice has it.
-class MusicPanel final : public FormWindow {
-  public:
-    explicit MusicPanel(SettingsDialog& dialog) : dialog_(dialog) {}
-    bool Load(HINSTANCE instance, HWND dialog, const StoredControl& stored);
-    PictureSurface& Picture() { return picture_; }
-
-    std::optional<WindowlessShape> Shape3;
-    std::vector<WindowlessLabel> lbl;
-    std::array<std::optional<WindowlessImage>, kMusicKindCount> Img_BGM;
-    std::array<std::optional<WindowlessLabel>, kMusicKindCount> lbl_BGM;
-    std::optional<WindowlessLabel> lbl_Fname;
-    // The source whose caption the focus rectangle goes round.
-    int focusMark = kAudioCd;
-
-  protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint(HDC dc) override;
-
-  private:
-    SettingsDialog& dialog_;
-    PictureSurface picture_;
-};
 
 class SettingsDialog final : public FormWindow, private SettingsDialogView {
   public:
