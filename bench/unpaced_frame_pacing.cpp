@@ -4,10 +4,18 @@
 // of viewer/frame_pacing.cpp; the product has no such switch.
 #include "frame_pacing.h"
 
-int SwapIntervalFor(int) { return 0; }
+int SwapIntervalFor(int) {
+    return 0;
+}
 
-void StartFramePacing(FramePacing& pacing, int, int) { pacing = FramePacing(); }
+void StartFramePacing(FramePacing& pacing, int, int) {
+    pacing = FramePacing();
+}
 
-double FrameWait(FramePacing&, double, double) { return 0; }
+double FrameWait(FramePacing&, double, double) {
+    return 0;
+}
 
-void SetDisplayState(FramePacing& pacing, unsigned long state) { pacing.displayOn = state != 0; }
+void SetDisplayState(FramePacing& pacing, unsigned long state) {
+    pacing.displayOn = state != 0;
+}
