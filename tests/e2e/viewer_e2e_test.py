@@ -126,18 +126,10 @@ class ViewerProgram(unittest.TestCase):
                                         stderr=stderr, env=dict(os.environ, **(env or {})))
 
     def set_registry_value(self, key, name, kind, data):
-        """Sets a value of the session's prefix for this test only."""
-        listed = run([WINE_RUN, "reg", "query", key, "/v", name]).stdout.decode(errors="replace")
-        old = [line.split(None, 2) for line in listed.splitlines() if line.split()[:1] == [name]]
+        """Sets a value of the session's prefix for this test; both values set
+        here are absent, or at their default, in a new prefix."""
         run([WINE_RUN, "reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
-        if old and len(old[0]) == 3:
-            _, old_kind, old_data = old[0]
-            if old_kind == "REG_DWORD":
-                old_data = str(int(old_data, 0))
-            self.addCleanup(run, [WINE_RUN, "reg", "add", key, "/v", name, "/t", old_kind,
-                                  "/d", old_data, "/f"])
-        else:
-            self.addCleanup(run, [WINE_RUN, "reg", "delete", key, "/v", name, "/f"])
+        self.addCleanup(run, [WINE_RUN, "reg", "delete", key, "/v", name, "/f"])
 
     def start_and_wait_for_window(self):
         self.start_viewer()
