@@ -47,7 +47,9 @@ TEST(FramePacing, EveryMonitorFrom50To360HzGetsTheDesignsRateVsyncAloneWhereItCa
         const double rate = Simulate({refreshHz, true, true}, clockWaits);
         EXPECT_TRUE(rate >= 48 && rate <= 75) << refreshHz << " Hz: " << rate;
         // From 76 to 95 Hz no interval keeps the rate: the clock bounds it.
-        if (refreshHz < 76 || refreshHz > 95) EXPECT_EQ(clockWaits, 0) << refreshHz << " Hz";
+        if (refreshHz < 76 || refreshHz > 95) {
+            EXPECT_EQ(clockWaits, 0) << refreshHz << " Hz";
+        }
     }
 }
 
