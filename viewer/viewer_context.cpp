@@ -21,7 +21,7 @@ void StopViewer(ViewerContext& context) {
 }
 
 void RenderFrame(ViewerContext& context) {
-    if (context.ready != 1) return;
+    if (context.ready != 1 || !context.pacing.displayOn) return;
     DrawFrame(context);
     SwapFrameBuffers(context);
 }

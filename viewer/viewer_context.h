@@ -1,6 +1,7 @@
 // The viewer's one program-wide object and the routines that start and stop it.
 #pragma once
 
+#include "frame_pacing.h"
 #include "scene.h"
 #include "snapshot_image.h"
 
@@ -37,6 +38,10 @@ struct ViewerContext {
     SnapshotImage picture;
     MeshVertex vertices[kMeshVertexCount];
     MeshTriangle triangles[kMeshTriangleCount];
+    FramePacing pacing;
+    // 1 once the viewer has had the activation: losing it then ends the
+    // run, as the key meant to end it went elsewhere.
+    std::int32_t activated = 0;
 };
 
 // Reads the snapshot file, then makes the GL context and the scene. A
@@ -50,5 +55,5 @@ int StartViewer(ViewerContext& context, HWND__* window, std::int32_t width, std:
 // released once.
 void StopViewer(ViewerContext& context);
 
-// Draws and shows one frame while the viewer is ready.
+// Draws and shows one frame while the viewer is ready and the display on.
 void RenderFrame(ViewerContext& context);

@@ -1,13 +1,18 @@
 #include "viewer_window_win32.h"
 
+#include "frame_pacing_win32.h"
 #include "handover.h"
 #include "snapshot_place_win32.h"
 #include "viewer_context.h"
+#include "window_size.h"
+
+#include <cstring>
 
 namespace {
 
-constexpr int kWindowWidth = 1024;
-constexpr int kWindowHeight = 768;
+// GUID_CONSOLE_DISPLAY_STATE, whose data is 0 off, 1 on, 2 dimmed.
+constexpr GUID kConsoleDisplayState = {
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 
 ViewerContext* ContextOf(HWND window) {
     return reinterpret_cast<ViewerContext*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -26,11 +31,66 @@ void OnPaint(HWND window) {
     EndPaint(window, &paint);
 }
 
-// Drawing stops at once, so the pass that sees the key draws no closing
-// frame; what the viewer holds is given back once, after the loop.
-void OnKeyDown(HWND window) {
+// Drawing stops at once, so the pass that sees the end draws no closing
+// frame; what the viewer holds is given back after the loop, and only then
+// does the window go.
+void EndRun(HWND window) {
     if (ViewerContext* context = ContextOf(window)) context->ready = 0;
     PostQuitMessage(0);
+}
+
+void OnActivateApp(HWND window, bool active) {
+    ViewerContext* context = ContextOf(window);
+    if (!context) return;
+    if (active) {
+        context->activated = 1;
+    } else if (context->activated) {
+        EndRun(window);
+    }
+}
+
+// NOTE: registering for the display state sends its current value at once.
+void OnPowerSettingChange(HWND window, const POWERBROADCAST_SETTING& setting) {
+    ViewerContext* context = ContextOf(window);
+    DWORD state = 0;
+    if (!context || setting.PowerSetting != kConsoleDisplayState ||
+        setting.DataLength < sizeof(state)) {
+        return;
+    }
+    std::memcpy(&state, setting.Data, sizeof(state));
+    SetDisplayState(context->pacing, state);
+}
+
+// Something other than the viewer destroys its window: the GL context is
+// given back while the window and its device context are still there.
+void OnDestroy(HWND window) {
+    if (ViewerContext* context = ContextOf(window)) StopViewer(*context);
+    PostQuitMessage(0);
+}
+
+// The console display state reaches the window for as long as it lives.
+class DisplayStateWatch {
+  public:
+    explicit DisplayStateWatch(HWND window)
+        : notification_(RegisterPowerSettingNotification(window, &kConsoleDisplayState,
+                                                         DEVICE_NOTIFY_WINDOW_HANDLE)) {}
+    ~DisplayStateWatch() {
+        if (notification_) UnregisterPowerSettingNotification(notification_);
+    }
+    DisplayStateWatch(const DisplayStateWatch&) = delete;
+    DisplayStateWatch& operator=(const DisplayStateWatch&) = delete;
+
+  private:
+    HPOWERNOTIFY notification_;
+};
+
+// The design's 1024 x 768 pixels were pixels of 96 dpi; the viewer is per
+// monitor aware, so it scales them itself, by the primary monitor's dpi.
+WindowSize ViewerWindowSize() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return DesignedWindowSize(dpi, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 }  // namespace
@@ -43,11 +103,25 @@ LRESULT CALLBACK ViewerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             OnPaint(window);
             return 0;
+        // Alt, F10 and every Alt+key come as system keys; Alt+F4 never
+        // reaches the default procedure, which would destroy the window
+        // under the GL context.
         case WM_KEYDOWN:
-            OnKeyDown(window);
+        case WM_SYSKEYDOWN:
+        case WM_CLOSE:
+            EndRun(window);
             return 0;
+        case WM_ACTIVATEAPP:
+            OnActivateApp(window, wParam != FALSE);
+            return 0;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_POWERSETTINGCHANGE) {
+                OnPowerSettingChange(window,
+                                     *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+            }
+            return TRUE;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            OnDestroy(window);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
@@ -67,9 +141,10 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client, 
 
     // Topmost from its creation: during a run the saver's black cover is
     // topmost over every monitor, and an ordinary window would open below it.
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, kViewerWindowName, kViewerWindowName, WS_POPUP, 0,
-                                  0, kWindowWidth, kWindowHeight, GetDesktopWindow(), nullptr,
-                                  instance, &context);
+    const WindowSize size = ViewerWindowSize();
+    HWND window =
+        CreateWindowExA(WS_EX_TOPMOST, kViewerWindowName, kViewerWindowName, WS_POPUP, 0, 0,
+                        size.width, size.height, GetDesktopWindow(), nullptr, instance, &context);
     if (!window) {
         UnregisterClassA(kViewerWindowName, instance);
         return nullptr;
@@ -89,24 +164,19 @@ void CloseViewerWindow(HWND window, HINSTANCE instance) {
 }
 
 int RunMessageLoop(ViewerContext& context) {
-    MSG message = {};
+    AskForVsync(context);
+    FrameClock clock;
     bool quitting = false;
     int exitCode = 0;
-    while (!quitting) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            // NOTE: the pass goes on draining the queue after WM_QUIT, and a
-            // key-up or timer message may still follow it, so its code is
-            // kept here rather than read from the last message.
-            if (message.message == WM_QUIT) {
-                quitting = true;
-                exitCode = int(message.wParam);
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+    for (;;) {
+        DispatchMessages(quitting, exitCode);
+        const double frameStart = clock.Now();
         RenderFrame(context);
+        if (quitting) return exitCode;
+        const double wait =
+            context.pacing.displayOn ? FrameWait(context.pacing, frameStart, clock.Now()) : -1;
+        if (wait != 0) clock.WaitAnsweringMessages(context, wait, quitting, exitCode);
     }
-    return exitCode;
 }
 
 int RunViewer(ViewerContext& context, HINSTANCE instance) {
@@ -114,10 +184,13 @@ int RunViewer(ViewerContext& context, HINSTANCE instance) {
     HWND window = OpenViewerWindow(context, instance, client);
     if (!window) return 0;
     int exitCode = 0;
-    if (StartViewer(context, window, client.cx, client.cy, SnapshotPath()) == 0) {
-        exitCode = RunMessageLoop(context);
+    {
+        DisplayStateWatch displayState(window);
+        if (StartViewer(context, window, client.cx, client.cy, SnapshotPath()) == 0) {
+            exitCode = RunMessageLoop(context);
+        }
+        StopViewer(context);
     }
-    StopViewer(context);
     CloseViewerWindow(window, instance);
     return exitCode;
 }

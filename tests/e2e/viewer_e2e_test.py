@@ -11,12 +11,14 @@ Windows-side probe) and TESSELUNE_WINE_RUN (how Windows programs are run).
 """
 
 import os
+import statistics
 import struct
 import subprocess
+import tempfile
 import time
 import unittest
 
-from wine_desktop import SNAPSHOT, WINE_RUN, Screenshot, poll, probe, run, x_windows
+from wine_desktop import PROBE, SNAPSHOT, WINE_RUN, Screenshot, poll, probe, run, x_windows
 
 VIEWER = os.environ["TESSELUNE_VIEWER"]
 
@@ -28,6 +30,15 @@ WINDOW_WIDTH, WINDOW_HEIGHT = 1024, 768
 # has idled, waits about ten seconds while Wine starts its desktop process.
 START_SECONDS = 30
 END_SECONDS = 10
+
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+DEBUG_KEY = r"HKCU\Software\Wine\Debug"
+# A Wine desktop of its own, larger than the test screen: its one monitor.
+LARGE_DESKTOP = "/desktop=Tesselune_Large,2048x1536"
+
+# Frames a second that keep the design's speed: 0.8 to 1.25 times 60.
+PACED_FPS = (48, 75)
+HUD_PERIOD = 0.25
 
 WS_POPUP = 0x80000000
 WS_VISIBLE = 0x10000000
@@ -109,9 +120,15 @@ class ViewerProgram(unittest.TestCase):
         if os.path.exists(SNAPSHOT):
             os.remove(SNAPSHOT)
 
-    def start_viewer(self):
-        self.process = subprocess.Popen(
-            [WINE_RUN, VIEWER], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def start_viewer(self, env=None, stderr=subprocess.DEVNULL, desktop=()):
+        self.process = subprocess.Popen([WINE_RUN, *desktop, VIEWER], stdout=subprocess.DEVNULL,
+                                        stderr=stderr, env=dict(os.environ, **(env or {})))
+
+    def set_registry_value(self, key, name, kind, data):
+        """Sets a value of the session's prefix for this test; both values set
+        here are absent, or at their default, in a new prefix."""
+        run([WINE_RUN, "reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+        self.addCleanup(run, [WINE_RUN, "reg", "delete", key, "/v", name, "/f"])
 
     def start_and_wait_for_window(self):
         self.start_viewer()
@@ -180,6 +197,35 @@ class ViewerProgram(unittest.TestCase):
         for x, y in (("1100", "300"), ("1279", "0"), ("500", "900")):
             self.assertNotEqual(probe("at", x, y)[1].get("title"), TITLE, f"({x}, {y})")
 
+    def test_window_at_144_dpi_is_half_as_large_again_within_the_monitor(self):
+        self.set_registry_value(DESKTOP_KEY, "LogPixels", "REG_DWORD", "144")
+
+        # 1536 x 1152 would reach beyond the 1280 x 1024 test screen.
+        self.start_and_wait_for_window()
+        window = probe("find", TITLE)[1]
+        self.assertEqual((window["left"], window["top"], window["right"], window["bottom"]),
+                         ("0", "0", "1280", "1024"))
+        self.assertEqual(probe("close", TITLE)[0], 0)
+        self.assert_ended_with_code_zero()
+
+        def large_desktop_probe(*args):
+            result = run([WINE_RUN, "explorer", LARGE_DESKTOP, PROBE, *args])
+            lines = result.stdout.decode(errors="replace").splitlines()
+            return result.returncode, dict(line.split("=", 1) for line in lines if "=" in line)
+
+        # NOTE: a program started on a desktop that does not exist yet makes
+        # it and keeps it, and with it the caller's pipes: the probe comes
+        # only once the viewer's window is there.
+        self.start_viewer(desktop=("explorer", LARGE_DESKTOP))
+        self.assertTrue(poll(lambda: x_windows(TITLE), START_SECONDS), "no window on the desktop")
+        code, window = large_desktop_probe("find", TITLE)
+        self.assertEqual(code, 0)
+        self.assertEqual((window["left"], window["top"], window["right"], window["bottom"]),
+                         ("0", "0", "1536", "1152"))
+        self.assertEqual(large_desktop_probe("close", TITLE)[0], 0)
+        self.assertIsNotNone(poll(lambda: self.process.poll() is not None, END_SECONDS),
+                             "the viewer on the large desktop did not end")
+
     def test_panels_show_the_picture_at_half_weight_over_black(self):
         red, green = 240, 120
         self.write_snapshot(bitmap(512, 512, red, green, 0))
@@ -246,23 +292,53 @@ class ViewerProgram(unittest.TestCase):
         turned = poll(lambda: window_colours(screenshot()) != before, END_SECONDS, step=0.3)
         self.assertTrue(turned, "the panels stopped turning")
 
-    def test_key_ends_the_viewer_with_code_zero(self):
+    def test_alt_ends_the_viewer_with_code_zero(self):
         self.start_and_wait_for_window()
         self.wait_for_frames()
 
         # No window manager runs on the test screen: focus the window directly.
+        # Alt comes as a system key, which Windows would leave unanswered.
         run(["xdotool", "windowfocus", "--sync", self.x_window()], timeout=10)
-        run(["xdotool", "key", "Escape"])
+        run(["xdotool", "key", "alt"])
 
         self.assert_ended_with_code_zero()
 
-    def test_close_message_ends_the_viewer_with_code_zero(self):
-        self.start_and_wait_for_window()
+    def test_close_message_ends_the_paced_viewer_after_its_gl_context(self):
+        self.set_registry_value(DEBUG_KEY, "RelayInclude", "REG_SZ",
+                                "opengl32.wglDeleteContext;user32.ReleaseDC")
+        with tempfile.TemporaryDirectory(prefix="tesselune-hud-") as hud, \
+                tempfile.TemporaryFile() as trace:
+            self.start_viewer({"WINEDEBUG": "+relay", "GALLIUM_HUD": "fps",
+                               "GALLIUM_HUD_VISIBLE": "false",
+                               "GALLIUM_HUD_PERIOD": str(HUD_PERIOD),
+                               "GALLIUM_HUD_DUMP_DIR": hud}, stderr=trace)
+            self.wait_for_frames()
+            time.sleep(3)
 
-        self.assertEqual(probe("close", TITLE)[0], 0)
-        self.assertEqual(probe("wait-gone", TITLE, str(END_SECONDS * 1000))[0], 0)
+            self.assertEqual(probe("close", TITLE)[0], 0)
+            self.assertEqual(probe("wait-gone", TITLE, str(END_SECONDS * 1000))[0], 0)
+            self.assert_ended_with_code_zero()
 
-        self.assert_ended_with_code_zero()
+            with open(os.path.join(hud, "fps")) as dumped:
+                samples = [float(line) for line in dumped if line.strip()]
+            trace.seek(0)
+            relay = [line.split(":", 1)[1].split(" ret=")[0]
+                     for line in trace.read().decode(errors="replace").splitlines()
+                     if ":Call " in line or ":Ret " in line]
+
+        # The first samples cover the start; under Wine there is no vsync, so
+        # the clock alone keeps the rate.
+        self.assertGreaterEqual(len(samples), 8, samples)
+        fps = statistics.median(samples[4:])
+        self.assertTrue(PACED_FPS[0] <= fps <= PACED_FPS[1], f"median {fps:.1f} fps of {samples}")
+        # The GL context was given back, and then the device context to a live
+        # window, before any window of the viewer had its WM_DESTROY.
+        gone = [i for i, call in enumerate(relay) if "msg=WM_DESTROY," in call]
+        released = [i for i, call in enumerate(relay)
+                    if call.startswith("Call opengl32.wglDeleteContext(")]
+        self.assertTrue(gone and released, relay)
+        self.assertLess(released[0], gone[0], "the window went before the GL context")
+        self.assertIn("Ret  user32.ReleaseDC() retval=00000001", relay[released[0]:gone[0]])
 
     def test_rejected_snapshots_end_the_viewer_at_start(self):
         for name, data in (("8-bit", eight_bit_bitmap()), ("truncated 24-bit", truncated_bitmap())):
