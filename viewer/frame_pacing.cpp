@@ -5,7 +5,7 @@
 namespace {
 
 constexpr int kDefaultRefreshHz = 60;
-// The design's speed holds within 0.8 to 1.25 times 60 frames a second.
+// The effect's speed holds within 0.8 to 1.25 times 60 frames a second.
 constexpr double kSlowestFrameSeconds = kFrameSeconds / 0.8;
 constexpr int kFastestRateHz = 75;
 // A swap that took at least this share of the vsync period waited for it.
@@ -23,7 +23,7 @@ int SwapIntervalFor(int refreshHz) {
     const int interval = int(std::lround(refresh / 60));
     if (interval <= 1) return 1;
     // NOTE: from 90 to 95 Hz the rounded interval halves the rate, below
-    // 0.8 of the design's; one interval less is too fast, which the clock
+    // 0.8 of the effect's; one interval less is too fast, which the clock
     // then bounds.
     return double(interval) / refresh > kSlowestFrameSeconds ? interval - 1 : interval;
 }
@@ -39,7 +39,7 @@ void StartFramePacing(FramePacing& pacing, int refreshHz, int acceptedInterval) 
 double FrameWait(FramePacing& pacing, double frameStart, double frameEnd) {
     const bool vsyncHolds =
         pacing.swapInterval > 0 && frameEnd - frameStart >= kVsyncShare * pacing.vsyncSeconds;
-    // Where vsync holds at a rate within the design's, the clock keeps out
+    // Where vsync holds at a rate within the effect's, the clock keeps out
     // of it: two waits in a row would judder.
     if (vsyncHolds && pacing.vsyncKeepsRate) {
         pacing.due = -1;

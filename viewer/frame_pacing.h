@@ -1,8 +1,8 @@
-// How the viewer keeps to the design's 60 frames a second on any display:
+// How the viewer keeps to the effect's 60 frames a second on any display:
 // vsync where the driver gives it, the clock where it does not.
 #pragma once
 
-// The design's speed: 0.5 degree a frame, one turn every 12 seconds.
+// The effect's speed: 0.5 degree a frame, one turn every 12 seconds.
 constexpr double kFrameSeconds = 1.0 / 60;
 
 struct FramePacing {
@@ -10,7 +10,7 @@ struct FramePacing {
     int swapInterval = 0;
     // How far apart vsync alone puts two frames; 0 without vsync.
     double vsyncSeconds = 0;
-    // Whether vsync alone keeps within 1.25 times the design's rate.
+    // Whether vsync alone keeps within 1.25 times the effect's rate.
     bool vsyncKeepsRate = false;
     // When the frame just drawn was due by the clock; below 0 while the
     // clock keeps no schedule.
@@ -19,7 +19,7 @@ struct FramePacing {
 };
 
 // The swap interval that brings a monitor of this refresh rate nearest to
-// the design's rate: the rate over 60, rounded, at least 1. A reported
+// the effect's rate: the rate over 60, rounded, at least 1. A reported
 // rate of 0 or 1 (the hardware's default) counts as 60.
 int SwapIntervalFor(int refreshHz);
 

@@ -84,13 +84,13 @@ class DisplayStateWatch {
     HPOWERNOTIFY notification_;
 };
 
-// The design's 1024 x 768 pixels were pixels of 96 dpi; the viewer is per
+// The viewer's 1024 x 768 pixels are pixels of 96 dpi; the viewer is per
 // monitor aware, so it scales them itself, by the primary monitor's dpi.
 WindowSize ViewerWindowSize() {
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
     if (screen) ReleaseDC(nullptr, screen);
-    return DesignedWindowSize(dpi, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return ScaledWindowSize(dpi, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 }  // namespace

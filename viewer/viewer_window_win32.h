@@ -17,7 +17,7 @@ HWND OpenViewerWindow(ViewerContext& context, HINSTANCE instance, SIZE& client,
 // and unregisters the class, which fails while a window of it exists.
 void CloseViewerWindow(HWND window, HINSTANCE instance);
 
-// Draws a frame per pass, paced to the design's rate, answering messages
+// Draws a frame per pass, paced to the effect's rate, answering messages
 // while it waits; none while the display is off. Returns WM_QUIT's wParam.
 int RunMessageLoop(ViewerContext& context);
 

@@ -1,4 +1,4 @@
-// The viewer window's size: the design's 1024 x 768 pixels of 96 dpi, in
+// The viewer window's size: 1024 x 768 pixels of 96 dpi, in
 // the primary monitor's own pixels.
 #pragma once
 
@@ -9,4 +9,4 @@ struct WindowSize {
 
 // Scaled by the monitor's dpi (96 where it gives none) and cut to its size,
 // so that the window never reaches beyond it.
-WindowSize DesignedWindowSize(int dpi, int monitorWidth, int monitorHeight);
+WindowSize ScaledWindowSize(int dpi, int monitorWidth, int monitorHeight);

@@ -36,7 +36,7 @@ DEBUG_KEY = r"HKCU\Software\Wine\Debug"
 # A Wine desktop of its own, larger than the test screen: its one monitor.
 LARGE_DESKTOP = "/desktop=Tesselune_Large,2048x1536"
 
-# Frames a second that keep the design's speed: 0.8 to 1.25 times 60.
+# Frames a second that keep the effect's speed: 0.8 to 1.25 times 60.
 PACED_FPS = (48, 75)
 HUD_PERIOD = 0.25
 

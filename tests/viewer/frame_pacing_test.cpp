@@ -38,7 +38,7 @@ double Simulate(const Display& display, int& clockWaits) {
     return 600 / now;
 }
 
-TEST(FramePacing, EveryMonitorFrom50To360HzGetsTheDesignsRateVsyncAloneWhereItCan) {
+TEST(FramePacing, EveryMonitorFrom50To360HzGetsSixtyFramesASecondVsyncAloneWhereItCan) {
     const int intervals[][2] = {{0, 1},   {50, 1},  {60, 1},  {75, 1},  {85, 1},  {90, 1},
                                 {100, 2}, {120, 2}, {144, 2}, {165, 3}, {240, 4}, {360, 6}};
     for (const auto& [refreshHz, interval] : intervals) {

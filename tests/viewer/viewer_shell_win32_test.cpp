@@ -252,7 +252,7 @@ TEST_F(ViewerShell, EveryLoopPassDrawsOneFrameHalfADegreeOn) {
     EXPECT_EQ(context.ready, 1);
 }
 
-TEST_F(ViewerShell, LoopDrawsAtTheDesignsRateWithoutWaitingForMessages) {
+TEST_F(ViewerShell, LoopDrawsAtSixtyFramesASecondWithoutWaitingForMessages) {
     ASSERT_NO_FATAL_FAILURE(OpenAndStart());
 
     ASSERT_NE(SetTimer(nullptr, 0, 400, QuitOnTimer), 0u);
