@@ -24,7 +24,8 @@ import unittest
 
 from settings_file_bytes import settings_file_bytes
 from wine_desktop import (END_SECONDS, PROBE, SNAPSHOT, START_SECONDS, WINE_RUN, Program,
-                          Screenshot, our_processes, our_programs, poll, probe, run, window_exists,
+                          Screenshot, desktop_processes, end_desktops_made_since, our_processes,
+                          our_programs, poll, probe, run, window_exists,
                           window_texts, wine_path, x_windows)
 
 SAVER = os.environ["TESSELUNE_SAVER"]
@@ -629,6 +630,7 @@ class HiddenDesktop(SaverTest):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
+        cls.desktops = desktop_processes()
         set_registry_value(r"HKCU\Control Panel\Colors", "Background", "58 110 165")
         # Smooth colours, so that how a scaler filters barely counts; wider
         # than the screen, so that fit and fill differ; named as Windows names
@@ -645,6 +647,7 @@ class HiddenDesktop(SaverTest):
         for name in ("Wallpaper", "WallpaperStyle", "TileWallpaper"):
             set_registry_value(cls.DESKTOP, name, None)
         set_registry_value(r"HKCU\Control Panel\Colors", "Background", "0 0 0")
+        end_desktops_made_since(cls.desktops)
         super().tearDownClass()
 
     def run_on_another_desktop(self, wallpaper, style, tile="0"):

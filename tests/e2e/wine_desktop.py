@@ -8,6 +8,7 @@ TESSELUNE_WINDOW_PROBE; DISPLAY and WINEPREFIX come from the run's session.
 import collections
 import os
 import pwd
+import signal
 import subprocess
 import time
 
@@ -70,6 +71,12 @@ def our_programs():
 
 def our_processes():
     """Process ids and command lines of this prefix's saver and viewer processes."""
+    return [(pid, command) for pid, command in prefix_processes()
+            if "tesselune.scr" in command.lower() or "tesselune.dll" in command.lower()]
+
+
+def prefix_processes():
+    """Process ids and command lines of every process of this prefix."""
     found = []
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
@@ -80,9 +87,28 @@ def our_processes():
                 command = file.read().replace(b"\0", b" ").decode(errors="replace")
         except OSError:
             continue
-        if "tesselune.scr" in command.lower() or "tesselune.dll" in command.lower():
-            found.append((int(pid), command))
+        found.append((int(pid), command))
     return found
+
+
+def desktop_processes():
+    """Process ids of this prefix's desktop processes (explorer /desktop)."""
+    return {pid for pid, command in prefix_processes() if "explorer.exe /desktop" in command.lower()}
+
+
+def end_desktops_made_since(before):
+    """Ends the desktop processes that are not among before.
+
+    NOTE: a desktop of another name that a program was started on stays after
+    the program has gone, with a window as large as the screen over it that
+    may take the X focus, and with it the activation, from later tests'
+    windows."""
+    for pid in desktop_processes() - before:
+        try:
+            os.kill(pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+    poll(lambda: not desktop_processes() - before, END_SECONDS)
 
 
 def wine_path(path):
